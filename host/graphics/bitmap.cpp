@@ -1,0 +1,141 @@
+#include "host/graphics/bitmap.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "host/graphics/bmp_codec.h"
+#include "host/graphics/canvas.h"
+#include "host/graphics/default_palettes.h"
+#include "host/graphics/errors.h"
+#include "host/graphics/pixel_access.h"
+#include "host/graphics/pixel_convert.h"
+
+namespace pictor {
+namespace {
+
+OwnedPalette DefaultPalette(TPixelFormat format) {
+  std::vector<PALETTEENTRY> entries = DefaultPaletteEntries(format);
+  return OwnedPalette::FromEntries(entries);
+}
+
+// A palette-format image always carries a palette.
+void EnsurePalette(BitmapImage& image) {
+  if (IsIndexed(image.format) && image.palette.empty())
+    image.palette = DefaultPalette(image.format);
+}
+
+}  // namespace
+
+TBitmap::TBitmap() = default;
+TBitmap::~TBitmap() = default;
+
+void TBitmap::SetWidth(int width) { Resize(width, image_.height); }
+void TBitmap::SetHeight(int height) { Resize(image_.width, height); }
+void TBitmap::SetSize(int width, int height) { Resize(width, height); }
+
+void TBitmap::Resize(int width, int height) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  if (width == image_.width && height == image_.height) return;
+  EnsurePalette(image_);
+  BitmapImage resized = AllocateImage(width, height, image_.format);
+  resized.palette = std::move(image_.palette);
+  if (!resized.empty()) {
+    FillImage(resized, ColorToNative(resized, clWhite));
+    const int w = std::min(width, image_.width);
+    const int h = std::min(height, image_.height);
+    const std::size_t wholeBytes = static_cast<std::size_t>(w) * resized.bpp() / 8;
+    const int copiedPixels = static_cast<int>(wholeBytes * 8 / resized.bpp());
+    for (int y = 0; y < h; ++y) {
+      std::memcpy(resized.Row(y), image_.Row(y), wholeBytes);
+      for (int x = copiedPixels; x < w; ++x) WriteNative(resized, x, y, ReadNative(image_, x, y));
+    }
+  }
+  image_ = std::move(resized);
+}
+
+void TBitmap::SetPixelFormat(TPixelFormat format) {
+  if (format == image_.format) return;
+  OwnedPalette palette;
+  if (IsIndexed(format)) {
+    const bool fits = !image_.palette.empty() &&
+                      image_.palette.size() <= static_cast<std::size_t>(MaxPaletteEntries(format));
+    palette = fits ? std::move(image_.palette) : DefaultPalette(format);
+  } else {
+    palette = std::move(image_.palette);
+  }
+  if (image_.empty()) {
+    image_.format = format;
+    image_.palette = std::move(palette);
+    image_.stride = 0;
+    return;
+  }
+  // The old palette may be the new one: convert from a copy that shares its entries.
+  BitmapImage source = std::move(image_);
+  if (source.palette.empty() && palette.data()) source.palette = palette.Copy();
+  image_ = ConvertImage(source, format, std::move(palette));
+}
+
+void TBitmap::SetPalette(HPALETTE handle) {
+  if (handle != HPALETTE{} && handle == image_.palette.handle()) return;
+  OwnedPalette palette(handle);
+  if (!IsIndexed(image_.format)) {
+    image_.palette = std::move(palette);
+    return;
+  }
+  if (palette.empty()) palette = DefaultPalette(image_.format);
+  RemapToPalette(image_, std::move(palette));
+}
+
+void TBitmap::Assign(const TGraphic* source) {
+  if (source == this) return;
+  if (!source) {
+    ReplaceImage(BitmapImage());
+    return;
+  }
+  if (const auto* bitmap = dynamic_cast<const TBitmap*>(source)) {
+    const BitmapImage& from = bitmap->image_;
+    BitmapImage copy = AllocateImage(from.width, from.height, from.format);
+    if (!from.empty()) std::memcpy(copy.pixels.data(), from.pixels.data(), from.pixels.size());
+    copy.palette = from.palette.Copy();
+    ReplaceImage(std::move(copy));
+    SetTransparent(bitmap->Transparent());
+    transparentMode_ = bitmap->transparentMode_;
+    transparentColor_ = bitmap->transparentColor_;
+    ignorePalette_ = bitmap->ignorePalette_;
+    return;
+  }
+  if (!source->AssignTo(*this))
+    throw EInvalidGraphicOperation(std::string("Cannot assign a ") + source->ClassName() +
+                                   " to a TBitmap");
+}
+
+void TBitmap::LoadFromStream(TStream& stream) { ReplaceImage(ReadBmp(stream)); }
+
+void TBitmap::SaveToStream(TStream& stream) const { WriteBmp(image_, stream); }
+
+TColor TBitmap::TransparentColor() const {
+  if (transparentMode_ == TTransparentMode::tmFixed || image_.empty()) return transparentColor_;
+  return NativeToColor(image_, ReadNative(image_, 0, image_.height - 1));
+}
+
+void TBitmap::SetTransparentColor(TColor color) {
+  transparentColor_ = color;
+  transparentMode_ = TTransparentMode::tmFixed;
+}
+
+TCanvas* TBitmap::Canvas() {
+  if (!canvas_) canvas_ = std::make_unique<TCanvas>(this);
+  return canvas_.get();
+}
+
+void TBitmap::DrawInto(TCanvas& canvas, const TRect& rect) const {
+  canvas.StretchDrawBitmap(rect, *this);
+}
+
+void TBitmap::ReplaceImage(BitmapImage image) {
+  EnsurePalette(image);
+  image_ = std::move(image);
+}
+
+}  // namespace pictor

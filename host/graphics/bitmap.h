@@ -1,0 +1,88 @@
+// TBitmap: a raster image in any pixel format, with a palette, a canvas and
+// the bitmap file format.
+#pragma once
+
+#include <memory>
+
+#include "host/graphics/bitmap_image.h"
+#include "host/graphics/color.h"
+#include "host/graphics/gdi_objects.h"
+#include "host/graphics/graphic.h"
+#include "host/graphics/pixel_format.h"
+
+namespace pictor {
+
+class TCanvas;
+
+enum class TTransparentMode { tmAuto, tmFixed };
+inline constexpr TTransparentMode tmAuto = TTransparentMode::tmAuto;
+inline constexpr TTransparentMode tmFixed = TTransparentMode::tmFixed;
+
+class TBitmap : public TGraphic {
+ public:
+  TBitmap();
+  ~TBitmap() override;
+
+  const char* ClassName() const override { return "TBitmap"; }
+  int Width() const override { return image_.width; }
+  int Height() const override { return image_.height; }
+  bool Empty() const override { return image_.empty(); }
+
+  // A resize keeps the pixels at the top-left; new area is white.
+  void SetWidth(int width);
+  void SetHeight(int height);
+  void SetSize(int width, int height);
+
+  TPixelFormat PixelFormat() const { return image_.format; }
+  // Converts the pixels. Into a palette format each pixel becomes the nearest
+  // colour of the bitmap's palette when it has one that the depth can address
+  // (at most 2, 16 or 256 entries), otherwise of the default palette of that
+  // depth, which the bitmap then carries.
+  void SetPixelFormat(TPixelFormat format);
+
+  // The palette handle the bitmap owns (zero when it has none).
+  HPALETTE Palette() const { return image_.palette.handle(); }
+  // Takes over the handle and deletes the old one. A palette-format bitmap maps
+  // each pixel to the nearest colour of the new palette, so the picture keeps its
+  // look; a true-colour bitmap keeps its pixels. A zero handle gives a
+  // palette-format bitmap its default palette and a true-colour one none.
+  void SetPalette(HPALETTE palette);
+
+  // Makes this bitmap an independent copy of source; nullptr empties it.
+  void Assign(const TGraphic* source) override;
+
+  // The bitmap file format (bmp_codec.h). Loading is all or nothing.
+  void LoadFromStream(TStream& stream) override;
+  void SaveToStream(TStream& stream) const override;
+
+  void SetTransparent(bool value) override { TGraphic::SetTransparent(value); }
+  TTransparentMode TransparentMode() const { return transparentMode_; }
+  void SetTransparentMode(TTransparentMode mode) { transparentMode_ = mode; }
+  // tmFixed: the colour set; tmAuto: the colour of the bottom-left pixel.
+  TColor TransparentColor() const;
+  // Also switches the mode to tmFixed.
+  void SetTransparentColor(TColor color);
+  bool IgnorePalette() const { return ignorePalette_; }
+  void SetIgnorePalette(bool value) { ignorePalette_ = value; }
+
+  TCanvas* Canvas();
+
+  void DrawInto(TCanvas& canvas, const TRect& rect) const override;
+
+  // The pixels, for the library's own code (codecs, canvas, conversions).
+  const BitmapImage& Image() const { return image_; }
+  BitmapImage& Image() { return image_; }
+  // Replaces the image (size, format, pixels, palette) at once.
+  void ReplaceImage(BitmapImage image);
+
+ private:
+  void Resize(int width, int height);
+
+  BitmapImage image_;
+  std::unique_ptr<TCanvas> canvas_;
+  TTransparentMode transparentMode_ = TTransparentMode::tmAuto;
+  TColor transparentColor_ = clWhite;
+  bool ignorePalette_ = false;
+};
+
+}  // namespace pictor

@@ -1,0 +1,264 @@
+#include "host/graphics/canvas.h"
+
+#include <algorithm>
+
+#include "host/graphics/bitmap.h"
+#include "host/graphics/figure_raster.h"
+#include "host/graphics/flood_fill.h"
+#include "host/graphics/line_raster.h"
+#include "host/graphics/pixel_access.h"
+#include "host/graphics/polygon_scan.h"
+#include "host/graphics/span_painter.h"
+
+namespace pictor {
+
+// The canvas's drawing state turned into span painters for one operation.
+class CanvasPainter {
+ public:
+  explicit CanvasPainter(TCanvas& canvas)
+      : canvas_(canvas), image_(canvas.bitmap_->Image()), clip_(canvas.clip_.get()) {}
+
+  BitmapImage& Image() { return image_; }
+  TRect Visible() const {
+    TRect r{0, 0, image_.width, image_.height};
+    return clip_ ? IntersectRect(r, clip_->Bounds()) : r;
+  }
+  PixelMode Mode() const {
+    return canvas_.Pen.Mode == TPenMode::pmXor ? PixelMode::Xor : PixelMode::Copy;
+  }
+  bool HasPen() const { return canvas_.Pen.Style != TPenStyle::psClear; }
+  bool HasBrush() const { return canvas_.Brush.Style != TBrushStyle::bsClear; }
+  int PenWidth() const { return std::max(canvas_.Pen.Width, 1); }
+  SpanPainter PenPainter() {
+    return SpanPainter(image_, clip_, ColorToNative(image_, canvas_.Pen.Color), Mode());
+  }
+  SpanPainter BrushPainter() {
+    return SpanPainter(image_, clip_, ColorToNative(image_, canvas_.Brush.Color), Mode());
+  }
+  int StyleIndex() const {
+    switch (canvas_.Pen.Style) {
+      case TPenStyle::psDash: return 1;
+      case TPenStyle::psDot: return 2;
+      case TPenStyle::psDashDot: return 3;
+      case TPenStyle::psDashDotDot: return 4;
+      default: return 0;
+    }
+  }
+
+  // The pixels the pen covers along a path of points (open or closed).
+  SpanSet PathPixels(std::span<const TPoint> points, bool closed) {
+    SpanSet pixels;
+    const int width = PenWidth();
+    const int style = width == 1 ? StyleIndex() : 0;
+    const TRect visible = Visible();
+    int index = 0;
+    auto add = [&](int x, int y) {
+      if (width == 1) {
+        if (PenStyleDraws(style, index++)) pixels.Add(y, x, x + 1);
+      } else {
+        AddPenDisc(x, y, width, pixels);
+      }
+    };
+    const std::size_t n = points.size();
+    const std::size_t segments = closed ? n : n - 1;
+    for (std::size_t i = 0; i < segments; ++i) {
+      const bool last = i + 1 == segments;
+      // Wide pens cover their end points; thin open paths leave out the last one.
+      TraceLine(points[i], points[(i + 1) % n], last && (width > 1), visible, add);
+    }
+    if (n == 1 && width > 1) add(points[0].X, points[0].Y);
+    return pixels;
+  }
+
+ private:
+  TCanvas& canvas_;
+  BitmapImage& image_;
+  const SpanSet* clip_;
+};
+
+TCanvas::TCanvas(TBitmap* bitmap) : bitmap_(bitmap) {}
+TCanvas::~TCanvas() = default;
+
+TColor TCanvas::Pixels(int x, int y) const {
+  const BitmapImage& image = bitmap_->Image();
+  if (!image.Contains(x, y)) return clInvalid;
+  return NativeToColor(image, ReadNative(image, x, y));
+}
+
+void TCanvas::SetPixels(int x, int y, TColor color) {
+  BitmapImage& image = bitmap_->Image();
+  if (!image.Contains(x, y)) return;
+  if (clip_ && !clip_->Contains(x, y)) return;
+  WriteNative(image, x, y, ColorToNative(image, color));
+}
+
+void TCanvas::MoveTo(int x, int y) { PenPos = TPoint{x, y}; }
+
+void TCanvas::LineTo(int x, int y) {
+  const TPoint points[2] = {PenPos, TPoint{x, y}};
+  PenPos = points[1];
+  CanvasPainter painter(*this);
+  if (!painter.HasPen()) return;
+  SpanPainter pen = painter.PenPainter();
+  if (painter.PenWidth() == 1 && painter.StyleIndex() == 0) {
+    TraceLine(points[0], points[1], false, painter.Visible(),
+              [&](int px, int py) { pen.Pixel(px, py); });
+    return;
+  }
+  pen.Spans(painter.PathPixels(points, false));
+}
+
+void TCanvas::Polyline(std::span<const TPoint> points) {
+  if (points.size() < 2) return;
+  CanvasPainter painter(*this);
+  if (!painter.HasPen()) return;
+  painter.PenPainter().Spans(painter.PathPixels(points, false));
+}
+
+void TCanvas::Polygon(std::span<const TPoint> points) {
+  if (points.size() < 2) return;
+  CanvasPainter painter(*this);
+  SpanSet outline;
+  if (painter.HasPen()) outline = painter.PathPixels(points, true);
+  if (painter.HasBrush() && points.size() >= 3) {
+    SpanSet fill;
+    ScanPolygon(points, FillRule::EvenOdd, painter.Visible(), fill);
+    if (!outline.IsEmpty()) {
+      // Each pixel is drawn once, so an XOR polygon undoes itself.
+      SpanSet inner;
+      for (const Span& s : fill.Spans()) {
+        int x = s.X0;
+        for (const Span& o : outline.Row(s.Y)) {
+          if (o.X1 <= x) continue;
+          if (o.X0 >= s.X1) break;
+          inner.Add(s.Y, x, o.X0);
+          x = o.X1;
+        }
+        inner.Add(s.Y, x, s.X1);
+      }
+      fill = std::move(inner);
+    }
+    painter.BrushPainter().Spans(fill);
+  }
+  painter.PenPainter().Spans(outline);
+}
+
+void TCanvas::PolyBezier(std::span<const TPoint> points) {
+  if (points.size() < 4) return;
+  Polyline(FlattenBezier(points));
+}
+
+namespace {
+
+void DrawFigure(TCanvas& canvas, CanvasPainter& painter, const FigureBox& box, int penWidth) {
+  const TRect visible = painter.Visible();
+  if (visible.IsEmpty()) return;
+  const bool outline = painter.HasPen();
+  const bool fill = painter.HasBrush();
+  if (!outline && !fill) return;
+  SpanPainter pen = painter.PenPainter();
+  SpanPainter brush = painter.BrushPainter();
+  const bool dotted = canvas.Pen.Style != TPenStyle::psSolid && penWidth == 1;
+  SpanFn outlineSpan = [&](int y, int x0, int x1) {
+    if (!dotted) {
+      pen.Span(y, x0, x1);
+      return;
+    }
+    // Styled outlines of closed figures alternate pixels by position.
+    for (int x = x0 + ((x0 + y) & 1); x < x1; x += 2) pen.Pixel(x, y);
+  };
+  SpanFn fillSpan = [&](int y, int x0, int x1) { brush.Span(y, x0, x1); };
+  RasterFigure(box, penWidth, outline, fill, visible.Top, visible.Bottom, outlineSpan, fillSpan);
+}
+
+}  // namespace
+
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+  CanvasPainter painter(*this);
+  DrawFigure(*this, painter, FigureBox{x1, y1, x2, y2, 0, 0}, painter.PenWidth());
+}
+
+void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int w, int h) {
+  CanvasPainter painter(*this);
+  DrawFigure(*this, painter, FigureBox{x1, y1, x2, y2, std::abs(w), std::abs(h)},
+             painter.PenWidth());
+}
+
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+  CanvasPainter painter(*this);
+  const int w = std::abs(x2 - x1), h = std::abs(y2 - y1);
+  DrawFigure(*this, painter, FigureBox{x1, y1, x2, y2, w, h}, painter.PenWidth());
+}
+
+void TCanvas::FillRect(const TRect& r) {
+  CanvasPainter painter(*this);
+  if (!painter.HasBrush()) return;
+  const TRect n = NormalizedRect(r);
+  const TRect visible = IntersectRect(n, painter.Visible());
+  SpanPainter brush = painter.BrushPainter();
+  for (int y = visible.Top; y < visible.Bottom; ++y) brush.Span(y, visible.Left, visible.Right);
+}
+
+void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style) {
+  CanvasPainter painter(*this);
+  if (!painter.HasBrush()) return;
+  SpanPainter brush = painter.BrushPainter();
+  FloodFillSpans(painter.Image(), x, y, color, style == TFillStyle::fsBorder,
+                 [&](int row, int x0, int x1) { brush.Span(row, x0, x1); });
+}
+
+void TCanvas::SetClipRegion(const SpanSet* region) {
+  clip_ = region ? std::make_unique<SpanSet>(*region) : nullptr;
+}
+
+void Frame3D(TCanvas* canvas, TRect& rect, TColor top, TColor bottom, int width) {
+  TCanvas& c = *canvas;
+  const TPen saved = c.Pen;
+  c.Pen.Width = 1;
+  c.Pen.Style = TPenStyle::psSolid;
+  for (int i = 0; i < width && !rect.IsEmpty(); ++i) {
+    const int l = rect.Left, t = rect.Top, r = rect.Right - 1, b = rect.Bottom - 1;
+    c.Pen.Color = top;
+    const TPoint topLeft[3] = {{l, b}, {l, t}, {r, t}};
+    c.Polyline(topLeft);
+    c.Pen.Color = bottom;
+    const TPoint bottomRight[3] = {{r, t}, {r, b}, {l - 1, b}};
+    c.Polyline(bottomRight);
+    rect = TRect{rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
+  }
+  c.Pen = saved;
+}
+
+bool SelectClipRgn(HDC dc, HRGN region) {
+  if (region == HRGN{}) {
+    dc->SetClipRegion(nullptr);
+    return true;
+  }
+  const SpanSet* pixels = gdi::LookupRegion(region);
+  if (!pixels) return false;
+  dc->SetClipRegion(pixels);
+  return true;
+}
+
+bool InvertRgn(HDC dc, HRGN region) {
+  const SpanSet* pixels = gdi::LookupRegion(region);
+  if (!pixels) return false;
+  BitmapImage& image = dc->Bitmap()->Image();
+  // All ones: the top index of the depth, or white on true-colour formats.
+  const std::uint32_t ones = IsIndexed(image.format) ? (1u << image.bpp()) - 1
+                             : image.format == TPixelFormat::pf15bit ? 0x7FFFu
+                             : image.format == TPixelFormat::pf16bit ? 0xFFFFu
+                                                                     : 0xFFFFFFu;
+  SpanPainter(image, dc->ClipRegion(), ones, PixelMode::Xor).Spans(*pixels);
+  return true;
+}
+
+bool FillRgn(HDC dc, HRGN region, TColor color) {
+  const SpanSet* pixels = gdi::LookupRegion(region);
+  if (!pixels) return false;
+  BitmapImage& image = dc->Bitmap()->Image();
+  SpanPainter(image, dc->ClipRegion(), ColorToNative(image, color), PixelMode::Copy).Spans(*pixels);
+  return true;
+}
+
+}  // namespace pictor

@@ -1,0 +1,127 @@
+// TCanvas: drawing on a bitmap with a pen and a brush.
+//
+// Pixel rules: writes outside the bitmap do nothing and reads outside return
+// -1. LineTo leaves out its end pixel. Rectangle, RoundRect and Ellipse take
+// their corners in either order and leave out the right and bottom edge.
+// Pens of width 1 are one pixel wide; wider pens are round (round ends and
+// joins) and cover their end points. Polygon fills by the alternate rule.
+// FloodFill fills 4-connected areas. pmXor undoes itself when drawn twice:
+// palette indices are XORed on palette formats, RGB values on the others.
+#pragma once
+
+#include <memory>
+#include <span>
+
+#include "host/graphics/color.h"
+#include "host/graphics/gdi_objects.h"
+#include "host/graphics/geometry.h"
+#include "host/graphics/spans.h"
+
+namespace pictor {
+
+class TBitmap;
+class TGraphic;
+class TCanvas;
+
+enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
+enum class TPenMode { pmCopy, pmXor };
+enum class TBrushStyle { bsSolid, bsClear };
+enum class TFillStyle { fsSurface, fsBorder };
+
+inline constexpr TPenStyle psSolid = TPenStyle::psSolid;
+inline constexpr TPenStyle psDash = TPenStyle::psDash;
+inline constexpr TPenStyle psDot = TPenStyle::psDot;
+inline constexpr TPenStyle psDashDot = TPenStyle::psDashDot;
+inline constexpr TPenStyle psDashDotDot = TPenStyle::psDashDotDot;
+inline constexpr TPenStyle psClear = TPenStyle::psClear;
+inline constexpr TPenMode pmCopy = TPenMode::pmCopy;
+inline constexpr TPenMode pmXor = TPenMode::pmXor;
+inline constexpr TBrushStyle bsSolid = TBrushStyle::bsSolid;
+inline constexpr TBrushStyle bsClear = TBrushStyle::bsClear;
+inline constexpr TFillStyle fsSurface = TFillStyle::fsSurface;
+inline constexpr TFillStyle fsBorder = TFillStyle::fsBorder;
+
+struct TPen {
+  TColor Color = clBlack;
+  int Width = 1;
+  TPenStyle Style = TPenStyle::psSolid;
+  TPenMode Mode = TPenMode::pmCopy;
+};
+
+struct TBrush {
+  TColor Color = clWhite;
+  TBrushStyle Style = TBrushStyle::bsSolid;
+};
+
+// A device context is the canvas itself.
+using HDC = TCanvas*;
+
+class TCanvas {
+ public:
+  explicit TCanvas(TBitmap* bitmap);
+  ~TCanvas();
+  TCanvas(const TCanvas&) = delete;
+  TCanvas& operator=(const TCanvas&) = delete;
+
+  TPen Pen;
+  TBrush Brush;
+  TPoint PenPos;
+
+  HDC Handle() { return this; }
+  TBitmap* Bitmap() const { return bitmap_; }
+
+  TColor Pixels(int x, int y) const;
+  void SetPixels(int x, int y, TColor color);
+
+  void MoveTo(int x, int y);
+  void LineTo(int x, int y);
+  void Polyline(std::span<const TPoint> points);
+  void Polygon(std::span<const TPoint> points);
+  // 1 + 3n points: cubic Bezier curves, each from the previous end point.
+  void PolyBezier(std::span<const TPoint> points);
+  void Rectangle(int x1, int y1, int x2, int y2);
+  void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
+  // Corners rounded by an ellipse w wide and h high.
+  void RoundRect(int x1, int y1, int x2, int y2, int w, int h);
+  void Ellipse(int x1, int y1, int x2, int y2);
+  void Ellipse(const TRect& r) { Ellipse(r.Left, r.Top, r.Right, r.Bottom); }
+  // Fills the rectangle (right and bottom edge left out) with the brush, no outline.
+  void FillRect(const TRect& r);
+  // fsSurface: fills the 4-connected area of pixels of `color` around (x, y);
+  // fsBorder: the area around (x, y) bounded by pixels of `color`.
+  void FloodFill(int x, int y, TColor color, TFillStyle style);
+
+  // Copies (and scales, by nearest neighbour) sourceRect of source onto dest,
+  // converting to this bitmap's format and palette.
+  void CopyRect(const TRect& dest, TCanvas* source, const TRect& sourceRect);
+  // Draws a graphic at its own size with its top-left at (x, y).
+  void Draw(int x, int y, const TGraphic* graphic);
+  // Draws a graphic scaled into rect.
+  void StretchDraw(const TRect& rect, const TGraphic* graphic);
+  // The bitmap case of Draw and StretchDraw: skips the transparent colour of a
+  // transparent bitmap.
+  void StretchDrawBitmap(const TRect& rect, const TBitmap& bitmap);
+
+  // The clipping region (a copy); nullptr draws everywhere.
+  void SetClipRegion(const SpanSet* region);
+  const SpanSet* ClipRegion() const { return clip_.get(); }
+
+ private:
+  friend class CanvasPainter;
+  TBitmap* bitmap_;
+  std::unique_ptr<SpanSet> clip_;
+};
+
+// A frame `width` pixels thick just inside rect: top and left edges in top,
+// bottom and right edges in bottom. Shrinks rect by width on every side.
+void Frame3D(TCanvas* canvas, TRect& rect, TColor top, TColor bottom, int width);
+
+// Region operations on a canvas. SelectClipRgn copies the region; a zero
+// handle removes the clip. Return false on an unknown handle.
+bool SelectClipRgn(HDC dc, HRGN region);
+// Inverts the pixels inside the region: palette indices on palette formats,
+// RGB values on the others.
+bool InvertRgn(HDC dc, HRGN region);
+bool FillRgn(HDC dc, HRGN region, TColor color);
+
+}  // namespace pictor

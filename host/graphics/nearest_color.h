@@ -1,0 +1,46 @@
+// Nearest palette entry of a colour by squared RGB distance, lowest index on
+// ties. The colour cube is split into 32 x 32 x 32 cells; each cell keeps the
+// few entries that can be nearest to any colour in it, found on first use.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "host/graphics/color.h"
+#include "host/graphics/gdi_objects.h"
+
+namespace pictor {
+
+class NearestColorIndex {
+ public:
+  explicit NearestColorIndex(std::span<const PALETTEENTRY> entries);
+
+  int Find(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+    const unsigned cell = (unsigned(r >> 3) << 10) | (unsigned(g >> 3) << 5) | unsigned(b >> 3);
+    Cell c = cells_[cell];
+    if (c.count == 0) c = Build(cell);
+    if (c.count == 1) return pool_[c.offset];
+    return Search(c, r, g, b);
+  }
+
+ private:
+  struct Cell {
+    std::uint32_t offset = 0;
+    std::uint32_t count = 0;  // 0: not built yet
+  };
+  Cell Build(unsigned cell);
+  int Search(Cell c, int r, int g, int b) const;
+
+  std::vector<std::uint8_t> rgb_;  // r, g, b of each entry
+  std::vector<Cell> cells_;
+  std::vector<std::uint8_t> pool_;
+};
+
+// Index of the entry of the palette nearest to the colour, among its first
+// `limit` entries (limit 2, 16 or 256). 0 for an empty palette.
+int NearestPaletteIndex(const gdi::PaletteData& palette, int limit, TColor color);
+// The lookup for the palette's first `limit` entries, built on first use.
+NearestColorIndex& NearestIndexFor(const gdi::PaletteData& palette, int limit);
+
+}  // namespace pictor
