@@ -123,22 +123,28 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
   if (painter.HasBrush() && points.size() >= 3) {
     SpanSet fill;
     ScanPolygon(points, FillRule::EvenOdd, painter.Visible(), fill);
-    if (!outline.IsEmpty()) {
-      // Each pixel is drawn once, so an XOR polygon undoes itself.
-      SpanSet inner;
-      for (const Span& s : fill.Spans()) {
-        int x = s.X0;
-        for (const Span& o : outline.Row(s.Y)) {
-          if (o.X1 <= x) continue;
-          if (o.X0 >= s.X1) break;
-          inner.Add(s.Y, x, o.X0);
-          x = o.X1;
-        }
-        inner.Add(s.Y, x, s.X1);
-      }
-      fill = std::move(inner);
-    }
-    painter.BrushPainter().Spans(fill);
+    // Each pixel is drawn once, so an XOR polygon undoes itself.
+    painter.BrushPainter().Spans(outline.IsEmpty() ? fill : SubtractSpans(fill, outline));
+  }
+  painter.PenPainter().Spans(outline);
+}
+
+void TCanvas::PolyPolygon(std::span<const TPoint> points, std::span<const int> counts) {
+  CanvasPainter painter(*this);
+  SpanSet outline;
+  std::size_t start = 0;
+  for (int count : counts) {
+    if (count <= 0 || start + static_cast<std::size_t>(count) > points.size()) break;
+    std::span<const TPoint> contour = points.subspan(start, static_cast<std::size_t>(count));
+    start += static_cast<std::size_t>(count);
+    if (painter.HasPen() && contour.size() >= 2)
+      for (const Span& s : painter.PathPixels(contour, true).Spans()) outline.Add(s.Y, s.X0, s.X1);
+  }
+  if (painter.HasBrush()) {
+    SpanSet fill;
+    ScanPolyPolygon(points, counts, PolyFillMode == WINDING ? FillRule::Winding : FillRule::EvenOdd,
+                    painter.Visible(), fill);
+    painter.BrushPainter().Spans(outline.IsEmpty() ? fill : SubtractSpans(fill, outline));
   }
   painter.PenPainter().Spans(outline);
 }
@@ -251,6 +257,22 @@ bool InvertRgn(HDC dc, HRGN region) {
                                                                      : 0xFFFFFFu;
   SpanPainter(image, dc->ClipRegion(), ones, PixelMode::Xor).Spans(*pixels);
   return true;
+}
+
+int SetBkMode(HDC dc, int mode) {
+  if (mode != TRANSPARENT && mode != OPAQUE) return 0;
+  int previous = dc->BkMode;
+  dc->BkMode = mode;
+  return previous;
+}
+
+int GetBkMode(HDC dc) { return dc->BkMode; }
+
+int SetPolyFillMode(HDC dc, int mode) {
+  if (mode != ALTERNATE && mode != WINDING) return 0;
+  int previous = dc->PolyFillMode;
+  dc->PolyFillMode = mode;
+  return previous;
 }
 
 bool FillRgn(HDC dc, HRGN region, TColor color) {

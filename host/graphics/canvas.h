@@ -12,7 +12,11 @@
 #include <memory>
 #include <span>
 
+#include <string>
+#include <string_view>
+
 #include "host/graphics/color.h"
+#include "host/graphics/font.h"
 #include "host/graphics/gdi_objects.h"
 #include "host/graphics/geometry.h"
 #include "host/graphics/spans.h"
@@ -56,6 +60,19 @@ struct TBrush {
 // A device context is the canvas itself.
 using HDC = TCanvas*;
 
+// Background modes of text (SetBkMode).
+inline constexpr int TRANSPARENT = 1;
+inline constexpr int OPAQUE = 2;
+
+// Text metrics of the canvas's font, in pixels.
+struct TTextMetric {
+  int tmHeight = 0;   // ascent + descent: the height of a text cell
+  int tmAscent = 0;   // from the top of the cell to the baseline
+  int tmDescent = 0;  // from the baseline to the bottom of the cell
+  int tmInternalLeading = 0;
+  int tmAveCharWidth = 0;
+};
+
 class TCanvas {
  public:
   explicit TCanvas(TBitmap* bitmap);
@@ -65,7 +82,13 @@ class TCanvas {
 
   TPen Pen;
   TBrush Brush;
+  TFont Font;
   TPoint PenPos;
+  // TRANSPARENT: text paints only its glyph pixels; OPAQUE: the text cell is
+  // filled with the brush colour first.
+  int BkMode = OPAQUE;
+  // ALTERNATE or WINDING: how PolyPolygon fills.
+  int PolyFillMode = 1;
 
   HDC Handle() { return this; }
   TBitmap* Bitmap() const { return bitmap_; }
@@ -77,6 +100,8 @@ class TCanvas {
   void LineTo(int x, int y);
   void Polyline(std::span<const TPoint> points);
   void Polygon(std::span<const TPoint> points);
+  // Several closed polygons filled together by PolyFillMode (counts[i] points each).
+  void PolyPolygon(std::span<const TPoint> points, std::span<const int> counts);
   // 1 + 3n points: cubic Bezier curves, each from the previous end point.
   void PolyBezier(std::span<const TPoint> points);
   void Rectangle(int x1, int y1, int x2, int y2);
@@ -85,11 +110,24 @@ class TCanvas {
   void RoundRect(int x1, int y1, int x2, int y2, int w, int h);
   void Ellipse(int x1, int y1, int x2, int y2);
   void Ellipse(const TRect& r) { Ellipse(r.Left, r.Top, r.Right, r.Bottom); }
+  // Parts of the ellipse inscribed in (x1, y1, x2, y2), counter-clockwise from
+  // the ray towards (x3, y3) to the ray towards (x4, y4): the arc alone, the
+  // arc closed by its chord, or the sector closed by two radii.
+  void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+  void Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+  void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
   // Fills the rectangle (right and bottom edge left out) with the brush, no outline.
   void FillRect(const TRect& r);
   // fsSurface: fills the 4-connected area of pixels of `color` around (x, y);
   // fsBorder: the area around (x, y) bounded by pixels of `color`.
   void FloodFill(int x, int y, TColor color, TFillStyle style);
+
+  // Text in Font, UTF-8: the top-left of the text cell at (x, y).
+  void TextOut(int x, int y, std::string_view text);
+  int TextWidth(std::string_view text);
+  int TextHeight(std::string_view text);
+  TSize TextExtent(std::string_view text);
+  TTextMetric TextMetrics();
 
   // Copies (and scales, by nearest neighbour) sourceRect of source onto dest,
   // converting to this bitmap's format and palette.
@@ -123,5 +161,11 @@ bool SelectClipRgn(HDC dc, HRGN region);
 // RGB values on the others.
 bool InvertRgn(HDC dc, HRGN region);
 bool FillRgn(HDC dc, HRGN region, TColor color);
+
+// The previous mode; 0 for an unknown mode.
+int SetBkMode(HDC dc, int mode);
+int GetBkMode(HDC dc);
+int SetPolyFillMode(HDC dc, int mode);
+bool GetTextMetrics(HDC dc, TTextMetric& metric);
 
 }  // namespace pictor

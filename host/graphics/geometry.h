@@ -21,6 +21,12 @@ struct TRect {
   friend bool operator==(const TRect&, const TRect&) = default;
 };
 
+struct TSize {
+  int cx = 0;
+  int cy = 0;
+  friend bool operator==(const TSize&, const TSize&) = default;
+};
+
 inline TPoint Point(int x, int y) { return TPoint{x, y}; }
 inline TRect Rect(int left, int top, int right, int bottom) {
   return TRect{left, top, right, bottom};

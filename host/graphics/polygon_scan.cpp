@@ -8,10 +8,10 @@ namespace pictor {
 namespace {
 
 struct Edge {
-  int yTop;     // first row whose centre line the edge crosses
-  int yBottom;  // one past the last such row
+  int yTop;                     // first row whose centre line the edge crosses
+  int yBottom;                  // one past the last such row
   std::int64_t x0, y0, dx, dy;  // start point and direction, dy > 0
-  int dir;      // +1 downward in the original order, -1 upward
+  int dir;                      // +1 downward in the original order, -1 upward
 };
 
 using i128 = __int128;
@@ -42,26 +42,41 @@ void ScanPolygon(std::span<const TPoint> points, FillRule rule, SpanSet& out) {
 }
 
 void ScanPolygon(std::span<const TPoint> points, FillRule rule, const TRect& bounds, SpanSet& out) {
-  if (points.size() < 3 || bounds.IsEmpty()) return;
+  if (points.size() < 3) return;
+  const int count = static_cast<int>(points.size());
+  ScanPolyPolygon(points, std::span<const int>(&count, 1), rule, bounds, out);
+}
+
+void ScanPolyPolygon(std::span<const TPoint> all, std::span<const int> counts, FillRule rule,
+                     const TRect& bounds, SpanSet& out) {
+  if (bounds.IsEmpty()) return;
   std::vector<Edge> edges;
-  edges.reserve(points.size());
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    TPoint a = points[i];
-    TPoint b = points[(i + 1) % points.size()];
-    if (a.Y == b.Y) continue;
-    int dir = 1;
-    if (a.Y > b.Y) {
-      std::swap(a, b);
-      dir = -1;
+  edges.reserve(all.size());
+  std::size_t start = 0;
+  for (int count : counts) {
+    if (count <= 0 || start + static_cast<std::size_t>(count) > all.size()) break;
+    std::span<const TPoint> points = all.subspan(start, static_cast<std::size_t>(count));
+    start += static_cast<std::size_t>(count);
+    if (points.size() < 3) continue;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      TPoint a = points[i];
+      TPoint b = points[(i + 1) % points.size()];
+      if (a.Y == b.Y) continue;
+      int dir = 1;
+      if (a.Y > b.Y) {
+        std::swap(a, b);
+        dir = -1;
+      }
+      // Rows whose centre y + 0.5 lies in [a.Y, b.Y): a.Y <= y < b.Y.
+      Edge e{a.Y, b.Y, a.X, a.Y, std::int64_t(b.X) - a.X, std::int64_t(b.Y) - a.Y, dir};
+      e.yTop = std::max(e.yTop, bounds.Top);
+      e.yBottom = std::min(e.yBottom, bounds.Bottom);
+      if (e.yTop < e.yBottom) edges.push_back(e);
     }
-    // Rows whose centre y + 0.5 lies in [a.Y, b.Y): a.Y <= y < b.Y.
-    Edge e{a.Y, b.Y, a.X, a.Y, std::int64_t(b.X) - a.X, std::int64_t(b.Y) - a.Y, dir};
-    e.yTop = std::max(e.yTop, bounds.Top);
-    e.yBottom = std::min(e.yBottom, bounds.Bottom);
-    if (e.yTop < e.yBottom) edges.push_back(e);
   }
   if (edges.empty()) return;
-  std::sort(edges.begin(), edges.end(), [](const Edge& l, const Edge& r) { return l.yTop < r.yTop; });
+  std::sort(edges.begin(), edges.end(),
+            [](const Edge& l, const Edge& r) { return l.yTop < r.yTop; });
   int yEnd = 0;
   for (const Edge& e : edges) yEnd = std::max(yEnd, e.yBottom);
 

@@ -19,5 +19,8 @@ inline constexpr int kRegionLimit = 1 << 17;
 // Adds the polygon's pixels that lie within bounds (default: the region limit) to out.
 void ScanPolygon(std::span<const TPoint> points, FillRule rule, SpanSet& out);
 void ScanPolygon(std::span<const TPoint> points, FillRule rule, const TRect& bounds, SpanSet& out);
+// Several closed outlines (counts[i] points each, in order) filled together.
+void ScanPolyPolygon(std::span<const TPoint> points, std::span<const int> counts, FillRule rule,
+                     const TRect& bounds, SpanSet& out);
 
 }  // namespace pictor

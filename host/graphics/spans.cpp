@@ -105,4 +105,19 @@ SpanSet SpanSet::Intersected(const SpanSet& other) const {
   return out;
 }
 
+SpanSet SubtractSpans(const SpanSet& a, const SpanSet& b) {
+  SpanSet out;
+  for (const Span& s : a.Spans()) {
+    int x = s.X0;
+    for (const Span& o : b.Row(s.Y)) {
+      if (o.X1 <= x) continue;
+      if (o.X0 >= s.X1) break;
+      out.Add(s.Y, x, o.X0);
+      x = o.X1;
+    }
+    out.Add(s.Y, x, s.X1);
+  }
+  return out;
+}
+
 }  // namespace pictor

@@ -45,6 +45,9 @@ class SpanSet {
   mutable bool normalized_ = true;
 };
 
+// The pixels of a that are not in b.
+SpanSet SubtractSpans(const SpanSet& a, const SpanSet& b);
+
 // Calls out(x0, x1) for each piece of [x0, x1) on row y that lies in clip.
 template <typename Out>
 void ForEachClippedPiece(const SpanSet& clip, int y, int x0, int x1, Out&& out) {
