@@ -24,6 +24,7 @@ class TBitmap : public TGraphic {
   ~TBitmap() override;
 
   const char* ClassName() const override { return "TBitmap"; }
+  std::unique_ptr<TGraphic> NewInstance() const override { return std::make_unique<TBitmap>(); }
   int Width() const override { return image_.width; }
   int Height() const override { return image_.height; }
   bool Empty() const override { return image_.empty(); }

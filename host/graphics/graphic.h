@@ -1,6 +1,7 @@
 // TGraphic: what every picture class (bitmap, JPEG image, icon, metafile) offers.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "host/graphics/geometry.h"
@@ -21,6 +22,9 @@ class TGraphic {
   virtual int Width() const = 0;
   virtual int Height() const = 0;
   virtual bool Empty() const = 0;
+
+  // A new, empty graphic of the same class (TPicture copies graphics with it).
+  virtual std::unique_ptr<TGraphic> NewInstance() const = 0;
 
   // Makes this graphic a copy of source; nullptr empties it. Throws
   // EInvalidGraphicOperation when source is of a class this one cannot take.
