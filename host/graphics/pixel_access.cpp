@@ -93,64 +93,19 @@ void ApplyNibbles(std::uint8_t* row, int first, int last, unsigned v, PixelMode 
   if (first < last) one(first);
 }
 
-void Apply24(std::uint8_t* p, int count, std::uint32_t v, PixelMode mode) {
-  const std::uint8_t c[3] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
-                             static_cast<std::uint8_t>(v >> 16)};
+// Pixels of 2, 3 or 4 whole bytes. A copy repeats a 48-byte pattern (48 holds
+// a whole number of pixels of each size); the fourth byte of 32-bit pixels is 0.
+void ApplyBytes(std::uint8_t* p, int count, int bytesPerPixel, std::uint32_t v, PixelMode mode) {
+  std::uint8_t pixel[4] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
+                           static_cast<std::uint8_t>(v >> 16), 0};
   if (mode == PixelMode::Xor) {
-    for (int i = 0; i < count; ++i, p += 3) {
-      p[0] ^= c[0];
-      p[1] ^= c[1];
-      p[2] ^= c[2];
-    }
+    for (int i = 0; i < count; ++i, p += bytesPerPixel)
+      for (int k = 0; k < bytesPerPixel; ++k) p[k] ^= pixel[k];
     return;
   }
   std::uint8_t pattern[48];
-  for (int i = 0; i < 48; ++i) pattern[i] = c[i % 3];
-  std::size_t n = static_cast<std::size_t>(count) * 3;
-  while (n >= 48) {
-    std::memcpy(p, pattern, 48);
-    p += 48;
-    n -= 48;
-  }
-  std::memcpy(p, pattern, n);
-}
-
-void Apply32(std::uint8_t* p, int count, std::uint32_t v, PixelMode mode) {
-  if (mode == PixelMode::Xor) {
-    for (int i = 0; i < count; ++i, p += 4) {
-      std::uint32_t w;
-      std::memcpy(&w, p, 4);
-      w ^= (v & 0xFFFFFFu);
-      std::memcpy(p, &w, 4);
-    }
-    return;
-  }
-  const std::uint32_t w = v & 0xFFFFFFu;
-  std::uint32_t pattern[16];
-  for (std::uint32_t& q : pattern) q = w;
-  std::size_t n = static_cast<std::size_t>(count) * 4;
-  while (n >= sizeof pattern) {
-    std::memcpy(p, pattern, sizeof pattern);
-    p += sizeof pattern;
-    n -= sizeof pattern;
-  }
-  std::memcpy(p, pattern, n);
-}
-
-void Apply16(std::uint8_t* p, int count, std::uint32_t v, PixelMode mode) {
-  const auto w = static_cast<std::uint16_t>(v);
-  if (mode == PixelMode::Xor) {
-    for (int i = 0; i < count; ++i, p += 2) {
-      std::uint16_t q;
-      std::memcpy(&q, p, 2);
-      q = static_cast<std::uint16_t>(q ^ w);
-      std::memcpy(p, &q, 2);
-    }
-    return;
-  }
-  std::uint16_t pattern[32];
-  for (std::uint16_t& q : pattern) q = w;
-  std::size_t n = static_cast<std::size_t>(count) * 2;
+  for (int i = 0; i < 48; ++i) pattern[i] = pixel[i % bytesPerPixel];
+  std::size_t n = static_cast<std::size_t>(count) * static_cast<std::size_t>(bytesPerPixel);
   while (n >= sizeof pattern) {
     std::memcpy(p, pattern, sizeof pattern);
     p += sizeof pattern;
@@ -174,9 +129,11 @@ void ApplySpan(BitmapImage& image, int y, int x0, int x1, std::uint32_t native, 
         std::memset(row + x0, static_cast<int>(native & 0xFF), static_cast<std::size_t>(x1 - x0));
       }
       break;
-    case 16: Apply16(row + 2 * x0, x1 - x0, native, mode); break;
-    case 24: Apply24(row + 3 * x0, x1 - x0, native, mode); break;
-    default: Apply32(row + 4 * x0, x1 - x0, native, mode); break;
+    default: {
+      const int bytes = image.bpp() / 8;
+      ApplyBytes(row + static_cast<std::size_t>(bytes) * x0, x1 - x0, bytes, native, mode);
+      break;
+    }
   }
 }
 
