@@ -1,0 +1,66 @@
+// One font file opened with FreeType at one size, rendering monochrome glyphs.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+namespace pictor {
+
+// A row piece [x0, x1) of glyph pixels at row y, relative to the glyph's
+// origin on the baseline (x to the right, y downwards).
+struct GlyphRun {
+  int y;
+  int x0;
+  int x1;
+};
+
+struct GlyphImage {
+  std::vector<GlyphRun> runs;
+  // Whole pixels the pen moves along the baseline after this glyph.
+  int advance = 0;
+};
+
+// How a glyph is drawn beyond its outline.
+struct GlyphStyle {
+  bool embolden = false;  // thicken stems: the face has no bold of its own
+  bool oblique = false;   // slant: the face has no italic of its own
+  int orientation = 0;    // counter-clockwise rotation, tenths of a degree
+};
+
+// Vertical measures of the face in font units.
+struct FaceDesignMetrics {
+  int unitsPerEm = 0;
+  int ascent = 0;             // above the baseline, positive
+  int descent = 0;            // below the baseline, positive
+  int underlinePosition = 0;  // centre of the line, negative below the baseline
+  int underlineThickness = 0;
+  int strikeOutPosition = 0;  // centre of the line above the baseline
+  int strikeOutThickness = 0;
+};
+
+class FontFace {
+ public:
+  // nullptr when the file cannot be opened as a scalable face.
+  static std::unique_ptr<FontFace> Open(FT_Library library, const std::string& path, int index);
+  ~FontFace();
+  FontFace(const FontFace&) = delete;
+  FontFace& operator=(const FontFace&) = delete;
+
+  FaceDesignMetrics DesignMetrics() const;
+  // Sets the em size in pixels (fractions allowed).
+  bool SetEmPixels(double pixels);
+  bool HasGlyph(char32_t c) const { return FT_Get_Char_Index(face_, c) != 0; }
+  // The glyph of the character (the face's missing-glyph box when it has none),
+  // hinted and rendered without anti-aliasing.
+  GlyphImage Render(char32_t c, const GlyphStyle& style);
+
+ private:
+  explicit FontFace(FT_Face face) : face_(face) {}
+  FT_Face face_;
+};
+
+}  // namespace pictor
