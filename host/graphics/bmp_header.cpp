@@ -64,6 +64,8 @@ void ParseCore(const std::uint8_t* p, Header& h) {
   h.width = Get16(p + 4);
   h.height = Get16(p + 6);
   h.bitCount = Get16(p + 10);
+  if ((h.width == 0) != (h.height == 0))
+    Fail("Invalid bitmap size " + std::to_string(h.width) + " x " + std::to_string(h.height));
 }
 
 // The sizes of every larger header; returns the declared colour count.
@@ -90,6 +92,56 @@ std::uint32_t ParseInfo(const std::uint8_t* p, Header& h) {
   return Get32(p + 32);
 }
 
+// Masks that follow a header too small to hold them.
+void ReadMasks(TStream& stream, Header& h) {
+  if (h.compression != kBitfields && h.compression != kAlphaBitfields) return;
+  const std::uint32_t wanted = h.compression == kBitfields ? kInfoRgbMasksSize : kInfoRgbaMasksSize;
+  if (h.headerSize < wanted) {
+    std::uint8_t masks[16];
+    ReadPart(stream, masks, wanted - h.headerSize, "colour mask table");
+    const std::uint8_t* p = masks;
+    if (h.headerSize < kInfoRgbMasksSize) {
+      h.masks.red = Get32(p);
+      h.masks.green = Get32(p + 4);
+      h.masks.blue = Get32(p + 8);
+      p += 12;
+    }
+    if (wanted == kInfoRgbaMasksSize) h.masks.alpha = Get32(p);
+  }
+  // Plain bit fields have no alpha unless the header itself carries an alpha mask.
+  if (h.compression == kBitfields && h.headerSize < kInfoRgbaMasksSize) h.masks.alpha = 0;
+}
+
+// pixelOffset: where the file header says the pixels start.
+void ReadColorTable(TStream& stream, Header& h, std::uint32_t colorsUsed,
+                    std::int64_t pixelOffset) {
+  const bool core = h.headerSize == kCoreHeaderSize;
+  const std::uint32_t maxIndexed = h.bitCount <= 8 ? 1u << h.bitCount : 0;
+  const std::size_t entrySize = core ? 3 : 4;
+  std::uint32_t count = 0;
+  if (core) {
+    count = maxIndexed;
+    // Core files often hold fewer entries; the pixel offset tells how many.
+    const std::int64_t tableStart = stream.Position();
+    if (pixelOffset >= tableStart &&
+        pixelOffset < tableStart + static_cast<std::int64_t>(count * entrySize))
+      count = static_cast<std::uint32_t>((pixelOffset - tableStart) / entrySize);
+  } else if (maxIndexed != 0) {
+    count = colorsUsed == 0 || colorsUsed > maxIndexed ? maxIndexed : colorsUsed;
+  } else {
+    if (colorsUsed > kMaxTrueColorTable)
+      Fail("Invalid colour table of " + std::to_string(colorsUsed) + " entries");
+    count = colorsUsed;
+  }
+  std::vector<std::uint8_t> table(std::size_t{count} * entrySize);
+  ReadPart(stream, table.data(), table.size(), "colour table");
+  h.colors.resize(count);
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const std::uint8_t* e = table.data() + i * entrySize;
+    h.colors[i] = {e[2], e[1], e[0], core ? std::uint8_t{0} : e[3]};
+  }
+}
+
 }  // namespace
 
 Header ReadHeader(TStream& stream) {
@@ -103,7 +155,7 @@ Header ReadHeader(TStream& stream) {
   h.headerSize = Get32(file + kFileHeaderSize);
   if (!IsSupportedHeaderSize(h.headerSize))
     Fail("Unsupported bitmap header size " + std::to_string(h.headerSize));
-  std::uint8_t info[kV5HeaderSize];
+  std::uint8_t info[kV5HeaderSize] = {};
   Put32(info, h.headerSize);
   ReadPart(stream, info + 4, h.headerSize - 4, "bitmap header");
 
@@ -111,72 +163,16 @@ Header ReadHeader(TStream& stream) {
   std::uint32_t colorsUsed = 0;
   if (core) {
     ParseCore(info, h);
-    if ((h.width == 0) != (h.height == 0))
-      Fail("Invalid bitmap size " + std::to_string(h.width) + " x " + std::to_string(h.height));
   } else {
     colorsUsed = ParseInfo(info, h);
   }
-  switch (h.bitCount) {
-    case 1:
-    case 4:
-    case 8:
-    case 16:
-    case 24:
-    case 32:
-      break;
-    default:
-      Fail("Unsupported bitmap depth of " + std::to_string(h.bitCount) + " bits per pixel");
-  }
+  if (h.bitCount != 1 && h.bitCount != 4 && h.bitCount != 8 && h.bitCount != 16 &&
+      h.bitCount != 24 && h.bitCount != 32)
+    Fail("Unsupported bitmap depth of " + std::to_string(h.bitCount) + " bits per pixel");
   CheckCompression(h);
 
-  // Masks that follow a header too small to hold them.
-  if (h.compression == kBitfields || h.compression == kAlphaBitfields) {
-    const std::uint32_t wanted =
-        h.compression == kBitfields ? kInfoRgbMasksSize : kInfoRgbaMasksSize;
-    if (h.headerSize < wanted) {
-      std::uint8_t masks[16];
-      const std::size_t count = wanted - h.headerSize;
-      ReadPart(stream, masks, count, "colour mask table");
-      const std::uint8_t* p = masks;
-      if (h.headerSize < kInfoRgbMasksSize) {
-        h.masks.red = Get32(p);
-        h.masks.green = Get32(p + 4);
-        h.masks.blue = Get32(p + 8);
-        p += 12;
-      }
-      if (wanted == kInfoRgbaMasksSize) h.masks.alpha = Get32(p);
-    }
-    if (h.compression == kBitfields && h.headerSize < kInfoRgbaMasksSize) h.masks.alpha = 0;
-  }
-
-  // The colour table.
-  const bool indexed = h.bitCount <= 8;
-  const std::uint32_t maxIndexed = indexed ? 1u << h.bitCount : 0;
-  const std::size_t entrySize = core ? 3 : 4;
-  const std::int64_t tableStart = stream.Position();
-  std::uint32_t count = 0;
-  if (core) {
-    count = maxIndexed;
-    // Core files often hold fewer entries; the pixel offset tells how many.
-    const std::int64_t offset = start + offBits;
-    if (offBits != 0 && offset >= tableStart &&
-        offset < tableStart + static_cast<std::int64_t>(count * entrySize))
-      count = static_cast<std::uint32_t>((offset - tableStart) / entrySize);
-  } else if (indexed) {
-    count = colorsUsed == 0 || colorsUsed > maxIndexed ? maxIndexed : colorsUsed;
-  } else {
-    if (colorsUsed > kMaxTrueColorTable)
-      Fail("Invalid colour table of " + std::to_string(colorsUsed) + " entries");
-    count = colorsUsed;
-  }
-  const std::size_t tableBytes = std::size_t{count} * entrySize;
-  std::vector<std::uint8_t> table(tableBytes);
-  ReadPart(stream, table.data(), tableBytes, "colour table");
-  h.colors.resize(count);
-  for (std::uint32_t i = 0; i < count; ++i) {
-    const std::uint8_t* e = table.data() + i * entrySize;
-    h.colors[i] = {e[2], e[1], e[0], core ? std::uint8_t{0} : e[3]};
-  }
+  ReadMasks(stream, h);
+  ReadColorTable(stream, h, colorsUsed, start + offBits);
 
   const std::int64_t tableEnd = stream.Position();
   const std::int64_t offset = start + offBits;
