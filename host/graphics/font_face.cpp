@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include FT_BITMAP_H
 #include FT_OUTLINE_H
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
@@ -89,18 +90,21 @@ GlyphImage FontFace::Render(char32_t c, const GlyphStyle& style) {
   FT_GlyphSlot slot = face_->glyph;
   if (slot->format != FT_GLYPH_FORMAT_OUTLINE) return image;
   FT_Pos advance = slot->advance.x;
-  if (style.embolden) {
-    // Whole pixels, sideways only: thinner strokes vanish or blur in monochrome
-    // and vertical growth would push glyphs out of the cell.
-    const FT_Pos strength = std::max<FT_Pos>(64, (face_->size->metrics.x_ppem / 16) * 64);
+  // Emboldening widens by whole pixels, sideways only: thinner strokes vanish
+  // or blur in monochrome and vertical growth would push glyphs out of the cell.
+  const FT_Pos strength =
+      style.embolden ? std::max<FT_Pos>(64, (face_->size->metrics.x_ppem / 16) * 64) : 0;
+  const bool turned = style.orientation % 3600 != 0;
+  advance += strength;
+  if (strength && turned) {
+    // A turned glyph grows its outline; both sides grow by half, so the left
+    // edge is moved back to where it was.
     FT_Outline_EmboldenXY(&slot->outline, strength, 0);
-    // Emboldening grows both sides by half; keep the left edge where it was.
     FT_Outline_Translate(&slot->outline, strength / 2, 0);
-    advance += strength;
   }
   if (style.oblique) FT_GlyphSlot_Oblique(slot);
   image.advance = static_cast<int>((advance + 32) >> 6);
-  if (style.orientation % 3600 != 0) {
+  if (turned) {
     const double angle = style.orientation * std::numbers::pi / 1800.0;
     const double cs = std::cos(angle), sn = std::sin(angle);
     FT_Matrix rotation{ToFixed(cs), ToFixed(-sn), ToFixed(sn), ToFixed(cs)};
@@ -108,6 +112,13 @@ GlyphImage FontFace::Render(char32_t c, const GlyphStyle& style) {
   }
   if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return image;
   if (slot->bitmap.pixel_mode != FT_PIXEL_MODE_MONO) return image;
+  if (strength && !turned) {
+    // An upright glyph is smeared rightwards on its pixels: every stem gains
+    // exactly the strength, whatever sub-pixel position its edges had.
+    if (FT_GlyphSlot_Own_Bitmap(slot) != 0 ||
+        FT_Bitmap_Embolden(slot->library, &slot->bitmap, strength, 0) != 0)
+      return image;
+  }
   AddRuns(slot->bitmap, slot->bitmap_left, slot->bitmap_top, image.runs);
   return image;
 }
