@@ -1,0 +1,15 @@
+// Loading a picture file into a TPicture by its file-name extension.
+#pragma once
+
+#include <string>
+
+#include "host/graphics/picture.h"
+
+namespace pictor {
+
+// ".bmp", ".jpg", ".ico", ".wmf" and ".emf" (any case) load into the picture;
+// an empty name and every other extension, ".jpeg" included, load nothing.
+// A file that fails to load raises its error and leaves the picture as it was.
+void LoadPictureFile(TPicture* picture, const std::string& fileName);
+
+}  // namespace pictor
