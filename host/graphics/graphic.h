@@ -5,20 +5,17 @@
 #include <string>
 
 #include "host/graphics/geometry.h"
+#include "host/graphics/object.h"
 
 namespace pictor {
 
 class TCanvas;
 class TStream;
 
-class TGraphic {
+class TGraphic : public TObject {
  public:
-  virtual ~TGraphic() = default;
-  TGraphic(const TGraphic&) = delete;
-  TGraphic& operator=(const TGraphic&) = delete;
-
   // The class name the property inspector shows ("TBitmap", ...).
-  virtual const char* ClassName() const = 0;
+  const char* ClassName() const override = 0;
   virtual int Width() const = 0;
   virtual int Height() const = 0;
   virtual bool Empty() const = 0;

@@ -5,17 +5,17 @@
 #include <memory>
 
 #include "host/graphics/graphic.h"
+#include "host/graphics/object.h"
 
 namespace pictor {
 
 class TBitmap;
 
-class TPicture {
+class TPicture : public TObject {
  public:
   TPicture();
-  ~TPicture();
-  TPicture(const TPicture&) = delete;
-  TPicture& operator=(const TPicture&) = delete;
+  ~TPicture() override;
+  const char* ClassName() const override { return "TPicture"; }
 
   // The graphic held, or nullptr.
   TGraphic* Graphic() const { return graphic_.get(); }
