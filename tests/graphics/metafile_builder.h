@@ -231,7 +231,7 @@ class EmfBuilder {
     Bytes p;
     for (int i = 0; i < 4; ++i) Put32(p, 0);
     for (std::int64_t v : {x, y, 0, 0, srcW, srcH}) Put32(p, v);
-    const std::int64_t offBmi = 8 + 80;
+    const std::int64_t offBmi = 8 + 72;  // after the record header and the fixed fields
     Put32(p, offBmi);
     Put32(p, 40);
     Put32(p, offBmi + 40);
