@@ -1,0 +1,6 @@
+// Enhanced metafiles.
+#include "fuzz/metafile_fuzzer.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  return FuzzMetafile(data, size);
+}
