@@ -11,37 +11,12 @@
 #include "host/graphics/bmp_codec.h"
 #include "host/graphics/pixel_access.h"
 #include "tests/graphics/bmp_test_support.h"
+#include "tests/graphics/independent_decoder.h"
 
 namespace pictor::bmptest {
 namespace {
 
 namespace fs = std::filesystem;
-
-bool Succeeds(const std::string& command) {
-  return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-// The command that prints a file's pixels as 8-bit R, G, B bytes, or "" when
-// there is no decoder.
-std::string DecoderCommand() {
-  if (Succeeds("python3 -c 'import PIL'"))
-    return "python3 -c 'import sys; from PIL import Image; "
-           "sys.stdout.buffer.write(Image.open(sys.argv[1]).convert(\"RGB\").tobytes())' ";
-  if (Succeeds("convert -version")) return "convert -depth 8 ";
-  return "";
-}
-
-Bytes RunCapturing(const std::string& command) {
-  Bytes out;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return out;
-  std::uint8_t buffer[4096];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-    out.insert(out.end(), buffer, buffer + n);
-  pclose(pipe);
-  return out;
-}
 
 std::vector<PALETTEENTRY> DistinctEntries(int count) {
   std::vector<PALETTEENTRY> e(count);
@@ -52,9 +27,8 @@ std::vector<PALETTEENTRY> DistinctEntries(int count) {
 }
 
 TEST(BmpIndependentDecoder, ReadsOurFilesWithTheSameColours) {
-  const std::string decoder = DecoderCommand();
-  if (decoder.empty()) GTEST_SKIP() << "no independent decoder (python3 PIL or ImageMagick)";
-  const bool imageMagick = decoder.rfind("convert", 0) == 0;
+  if (!testing::HasIndependentDecoder())
+    GTEST_SKIP() << "no independent decoder (python3 PIL or ImageMagick)";
   const fs::path dir = fs::temp_directory_path() / ("pictor_bmp_" + std::to_string(getpid()));
   fs::create_directories(dir);
 
@@ -75,9 +49,8 @@ TEST(BmpIndependentDecoder, ReadsOurFilesWithTheSameColours) {
     WriteBmp(image, out);
     out.Close();
 
-    const std::string command = decoder + "'" + file.string() + "'" + (imageMagick ? " rgb:-" : "");
-    const Bytes rgb = RunCapturing(command);
-    ASSERT_EQ(rgb.size(), 7u * 3 * 3) << PixelFormatName(format) << ": " << command;
+    const Bytes rgb = testing::DecodeElsewhere(file);
+    ASSERT_EQ(rgb.size(), 7u * 3 * 3) << PixelFormatName(format);
     // 5- and 6-bit channels may be scaled to 8 bits with other rounding.
     const int tolerance = format == pf15bit || format == pf16bit ? 2 : 0;
     for (int y = 0; y < image.height; ++y)

@@ -13,6 +13,7 @@
 #include <iterator>
 #include <string>
 
+#include "tests/graphics/independent_decoder.h"
 #include "tests/graphics/jpeg_test_support.h"
 
 namespace pictor::jpegtest {
@@ -20,34 +21,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool Succeeds(const std::string& command) {
-  return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-bool HasPil() { return Succeeds("python3 -c 'import PIL'"); }
-bool HasImageMagick() { return Succeeds("convert -version"); }
-
-Bytes RunCapturing(const std::string& command) {
-  Bytes out;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return out;
-  std::uint8_t buffer[4096];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-    out.insert(out.end(), buffer, buffer + n);
-  pclose(pipe);
-  return out;
-}
-
-// The pixels of a file as R, G, B bytes, read by the independent decoder.
-Bytes DecodeElsewhere(const fs::path& file) {
-  if (HasPil())
-    return RunCapturing(
-        "python3 -c 'import sys; from PIL import Image; "
-        "sys.stdout.buffer.write(Image.open(sys.argv[1]).convert(\"RGB\").tobytes())' '" +
-        file.string() + "'");
-  return RunCapturing("convert '" + file.string() + "' -depth 8 rgb:-");
-}
+using testing::DecodeElsewhere;
+using testing::HasImageMagick;
+using testing::HasPil;
+using testing::Succeeds;
 
 class JpegIndependentDecoder : public ::testing::Test {
  protected:
