@@ -1,0 +1,34 @@
+#include "editor/history_list.h"
+
+#include <unordered_set>
+
+namespace pictor {
+
+void THistoryList::Add(const TBitmap& bitmap) {
+  const TSnapshot* basis = entries_.empty() ? nullptr : entries_.back().get();
+  entries_.push_back(TSnapshot::Take(bitmap, basis));
+}
+
+void THistoryList::Delete(int index) {
+  entries_.at(static_cast<std::size_t>(index));  // throws on a bad index
+  entries_.erase(entries_.begin() + index);
+}
+
+void THistoryList::Clear() {
+  while (!entries_.empty()) entries_.pop_back();
+}
+
+void THistoryList::Restore(int index, TBitmap& bitmap) const { Entry(index).Restore(bitmap); }
+
+std::size_t THistoryList::MemoryUsed() const {
+  std::unordered_set<const TSnapshot::Block*> seen;
+  std::size_t bytes = 0;
+  for (const auto& entry : entries_) {
+    bytes += entry->PaletteBytes();
+    for (const auto& block : entry->Blocks())
+      if (seen.insert(block.get()).second) bytes += block->size();
+  }
+  return bytes;
+}
+
+}  // namespace pictor
