@@ -7,9 +7,7 @@
 
 namespace pictor {
 
-// Modal results of the editor window's buttons.
-inline constexpr int mrOk = 1;
-inline constexpr int mrCancel = 2;
+// Modal results of the editor window's own buttons (OK is 1, Cancel 2).
 inline constexpr int mrClear = 5;  // "&Clear"
 inline constexpr int mrFile = 6;   // "&File..."
 
@@ -29,7 +27,7 @@ void WriteBackPicture(TObject* object, const TBitmap& working);
 
 // Whether the edit counts as accepted (OK or "&File...").
 constexpr bool IsAcceptedResult(int modalResult) {
-  return modalResult == mrOk || modalResult == mrFile;
+  return modalResult == 1 || modalResult == mrFile;
 }
 
 }  // namespace pictor
