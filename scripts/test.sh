@@ -17,4 +17,6 @@ builddir=build
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# Leaks inside system libraries (fontconfig's caches) are not ours to fix.
+export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp
 ctest --test-dir "$builddir" --output-on-failure -j "$jobs"

@@ -137,8 +137,10 @@ void TCanvas::PolyPolygon(std::span<const TPoint> points, std::span<const int> c
     if (count <= 0 || start + static_cast<std::size_t>(count) > points.size()) break;
     std::span<const TPoint> contour = points.subspan(start, static_cast<std::size_t>(count));
     start += static_cast<std::size_t>(count);
-    if (painter.HasPen() && contour.size() >= 2)
-      for (const Span& s : painter.PathPixels(contour, true).Spans()) outline.Add(s.Y, s.X0, s.X1);
+    if (painter.HasPen() && contour.size() >= 2) {
+      const SpanSet ring = painter.PathPixels(contour, true);
+      for (const Span& s : ring.Spans()) outline.Add(s.Y, s.X0, s.X1);
+    }
   }
   if (painter.HasBrush()) {
     SpanSet fill;
