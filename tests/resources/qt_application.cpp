@@ -1,0 +1,36 @@
+#include "qt_application.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "host/toolkit/application.h"
+
+namespace pictor::testing {
+namespace {
+
+class ApplicationEnvironment : public ::testing::Environment {
+ public:
+  void TearDown() override { app_.reset(); }
+  void Ensure() {
+    if (app_) return;
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    app_ = std::make_unique<TApplication>(argc_, argv_);
+  }
+
+ private:
+  int argc_ = 1;
+  char name_[16] = "test_resources";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<TApplication> app_;
+};
+
+ApplicationEnvironment* const environment = static_cast<ApplicationEnvironment*>(
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment));
+
+}  // namespace
+
+void EnsureApplication() { environment->Ensure(); }
+
+}  // namespace pictor::testing
