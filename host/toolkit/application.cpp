@@ -1,0 +1,95 @@
+#include "host/toolkit/application.h"
+
+#include <filesystem>
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QUrl>
+#include <QWidget>
+
+#include "host/toolkit/dialogs.h"
+#include "host/toolkit/form.h"
+#include "host/toolkit/screen.h"
+#include "host/toolkit/test_hooks.h"
+
+namespace pictor {
+
+TApplication* Application = nullptr;
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  Application = this;
+}
+
+TApplication::~TApplication() {
+  // Pointer pictures cannot outlive the application.
+  Screen->Clear();
+  if (Application == this) Application = nullptr;
+}
+
+std::string TApplication::ExeDir() {
+  std::error_code error;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return "./";
+  return exe.parent_path().string() + "/";
+}
+
+std::string TApplication::ExeName() const {
+  std::error_code error;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string() : exe.string();
+}
+
+bool TApplication::HelpContext(int context) {
+  (void)context;
+  std::string file = HelpFile;
+  QWidget* active = activeModalWidget() ? activeModalWidget() : activeWindow();
+  if (auto* form = dynamic_cast<TForm*>(active); form && !form->HelpFile.empty())
+    file = form->HelpFile;
+  if (file.empty()) throw EHelpError("No help file is set.");
+  if (!QFileInfo(ToQString(file)).isFile())
+    throw EHelpError("The help file \"" + file + "\" does not exist.");
+  if (test_hooks::RecordHelp(file)) return true;
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(file))))
+    throw EHelpError("No program could open the help file \"" + file + "\".");
+  return true;
+}
+
+void TApplication::ShowException(const std::exception& e) {
+  if (OnException) {
+    OnException(this, e);
+    return;
+  }
+  MessageDlg(e.what(), mtError, TMsgDlgButtons{mbOK}, 0);
+}
+
+void TApplication::HandleException() {
+  // Showing the error must not throw again out of a handler guard.
+  try {
+    try {
+      throw;
+    } catch (const std::exception& e) {
+      ShowException(e);
+    } catch (...) {
+      ShowException(Exception("An unknown error occurred."));
+    }
+  } catch (...) {
+  }
+}
+
+void TApplication::ProcessMessages() { processEvents(QEventLoop::AllEvents); }
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    if (event->type() == QEvent::KeyPress && receiver->isWidgetType()) {
+      if (TForm::RouteKey(static_cast<QWidget*>(receiver), static_cast<QKeyEvent*>(event)))
+        return true;
+    }
+    return QApplication::notify(receiver, event);
+  } catch (...) {
+    HandleException();
+    return true;
+  }
+}
+
+}  // namespace pictor

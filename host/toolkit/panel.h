@@ -1,0 +1,65 @@
+// TPanel: a container with an optional raised or lowered bevel, a colour and
+// a centred caption. Children with an Align are laid out along its edges.
+#pragma once
+
+#include <string>
+
+#include <QFrame>
+
+#include "host/toolkit/control.h"
+
+namespace pictor {
+
+inline constexpr int bvNone = 0;
+inline constexpr int bvLowered = 1;
+inline constexpr int bvRaised = 2;
+
+class TPanel : public QFrame, public TControl {
+  Q_OBJECT
+  Q_PROPERTY(int Tag READ Tag WRITE setTag)
+  Q_PROPERTY(int Align READ Align WRITE setAlign)
+  Q_PROPERTY(int Color READ Color WRITE setColor)
+  Q_PROPERTY(int BevelOuter READ BevelOuter WRITE setBevelOuter)
+  Q_PROPERTY(int BevelInner READ BevelInner WRITE setBevelInner)
+  Q_PROPERTY(bool DoubleBuffered READ DoubleBuffered WRITE setDoubleBuffered)
+  Q_PROPERTY(QString Caption READ QCaption WRITE setCaption)
+
+ public:
+  explicit TPanel(QWidget* parent = nullptr);
+  ~TPanel() override;
+  const char* ClassName() const override { return "TPanel"; }
+
+  int BevelOuter() const { return bevelOuter_; }
+  void SetBevelOuter(int value);
+  void setBevelOuter(int value) { SetBevelOuter(value); }
+  int BevelInner() const { return bevelInner_; }
+  void SetBevelInner(int value);
+  void setBevelInner(int value) { SetBevelInner(value); }
+  // Width of each bevel in pixels.
+  int BevelWidth() const { return 1; }
+
+  // Qt paints every widget double buffered; the property is kept for the design.
+  bool DoubleBuffered() const { return doubleBuffered_; }
+  void SetDoubleBuffered(bool value) { doubleBuffered_ = value; }
+  void setDoubleBuffered(bool value) { SetDoubleBuffered(value); }
+
+  std::string Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+  QString QCaption() const { return ToQString(caption_); }
+  void setCaption(const QString& caption) { SetCaption(FromQString(caption)); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  int bevelOuter_ = bvRaised;
+  int bevelInner_ = bvNone;
+  bool doubleBuffered_ = false;
+  std::string caption_;
+};
+
+}  // namespace pictor
