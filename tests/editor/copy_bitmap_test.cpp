@@ -9,7 +9,8 @@ namespace pictor {
 namespace {
 
 TEST(CopyBitmap, CopiesSizeFormatPaletteAndPixelsIndependently) {
-  for (TPixelFormat format : {pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfDevice}) {
+  for (TPixelFormat format :
+       {pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfDevice}) {
     TBitmap source;
     source.SetPixelFormat(format);
     source.SetSize(7, 5);

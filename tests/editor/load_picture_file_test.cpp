@@ -51,12 +51,10 @@ TEST_F(LoadPictureFileTest, EachExtensionGivesItsClassInAnyCase) {
     std::string file;
     const char* className;
   };
-  const Case cases[] = {{Path("picture.bmp"), "TBitmap"},
-                        {Path("PICTURE.BMP"), "TBitmap"},
-                        {Path("photo.JpG"), "TJPEGImage"},
-                        {Corpus("icon/dib_8bit.ico"), "TIcon"},
-                        {Corpus("wmf/figures.wmf"), "TMetafile"},
-                        {Corpus("emf/figures.emf"), "TMetafile"}};
+  const Case cases[] = {
+      {Path("picture.bmp"), "TBitmap"},         {Path("PICTURE.BMP"), "TBitmap"},
+      {Path("photo.JpG"), "TJPEGImage"},        {Corpus("icon/dib_8bit.ico"), "TIcon"},
+      {Corpus("wmf/figures.wmf"), "TMetafile"}, {Corpus("emf/figures.emf"), "TMetafile"}};
   for (const Case& c : cases) {
     TPicture picture;
     LoadPictureFile(&picture, c.file);

@@ -1,0 +1,36 @@
+#include "about/about_box.h"
+
+#include "host/toolkit/application.h"
+#include "host/toolkit/screen.h"
+
+namespace pictor {
+
+TFormAbout::TFormAbout() {
+  setupUi(this);
+  for (TLabel* link : {lblReadme, lblHome}) link->SetCursor(crHandPoint);
+  WireEvents();
+  DoCreate();
+}
+
+TFormAbout::~TFormAbout() { DoDestroy(); }
+
+void TFormAbout::WireEvents() {
+  for (TLabel* link : {lblReadme, lblHome})
+    link->OnClick = [this](TObject* Sender) { lblLinkClick(Sender); };
+}
+
+std::string TFormAbout::LinkTarget(const std::string& caption) {
+  if (!caption.empty() && caption.front() == '/') return caption;
+  std::string relative = caption;
+  if (relative.starts_with("./")) relative.erase(0, 2);
+  return TApplication::ExeDir() + relative;
+}
+
+void TFormAbout::lblLinkClick(TObject* Sender) {
+  auto* link = dynamic_cast<TLabel*>(Sender);
+  if (!link) return;
+  const std::string target = LinkTarget(link->Caption());
+  (void)target;  // opened with the desktop's handler once the toolkit offers it
+}
+
+}  // namespace pictor

@@ -1,0 +1,20 @@
+// The exit codes of pictor (also listed by --help).
+#pragma once
+
+namespace pictor {
+
+enum ExitCode : int {
+  // The edit ended: the changes were written, or there was nothing to write
+  // (Cancel, Clear, OK without changes); also --help and --version.
+  kExitOk = 0,
+  // The picture could not be read, the editor failed, or the edited picture
+  // could not be written (the file on disk is then left as it was).
+  kExitError = 1,
+  // The command line is wrong: an unknown option, more than one file, or a
+  // file whose extension pictor does not read.
+  kExitUsage = 2,
+  // The plug-in could not be loaded or registers no editor for pictures.
+  kExitPlugin = 3,
+};
+
+}  // namespace pictor

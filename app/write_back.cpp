@@ -1,0 +1,29 @@
+#include "app/write_back.h"
+
+#include "app/file_names.h"
+#include "app/picture_file.h"
+#include "app/safe_write.h"
+#include "host/graphics/errors.h"
+
+namespace pictor {
+
+std::string WriteBackPicture(const TPicture& picture, const std::string& sourceFile) {
+  if (sourceFile.empty()) {
+    const std::string name =
+        WriteNewFileSafely(kChangedSampleName, EncodePicture(picture, TPictureFormat::Bitmap));
+    return "wrote the changed sample picture to " + name;
+  }
+  const auto format = FormatOfFile(sourceFile);
+  if (!format) throw EWriteError("Cannot write " + sourceFile + ": unknown picture format");
+  const TPictureFormat target = WriteBackFormat(*format);
+  if (target == *format) {
+    ReplaceFileSafely(sourceFile, EncodePicture(picture, target));
+    return "wrote " + sourceFile;
+  }
+  const std::string name =
+      WriteNewFileSafely(ChangeFileExt(sourceFile, ".bmp"), EncodePicture(picture, target));
+  return "the edited picture is a bitmap now: wrote " + name + " beside " + sourceFile +
+         ", which is unchanged";
+}
+
+}  // namespace pictor

@@ -1,0 +1,114 @@
+// The window's life: creation and destruction of the document state, frames
+// handed in and out, and the button column.
+#include "about/about_box.h"
+#include "attributes/standard_palettes.h"
+#include "editor/copy_bitmap.h"
+#include "editor/dlg_pictor.h"
+#include "editor/random.h"
+#include "host/toolkit/application.h"
+#include "host/toolkit/screen.h"
+
+namespace pictor {
+namespace {
+
+// The program's pointers and the cursor ids the tools use for them.
+struct PointerResource {
+  const char* name;
+  int id;
+};
+constexpr PointerResource kPointers[] = {
+    {"CRNO", -100},  {"CRMARQUEE", -101}, {"CRLASSO", -102},         {"CRZOOM", -103},
+    {"CRPEN", -105}, {"CRFILL", -109},    {"CRGETPIXELCOLOR", -110}, {"CRSPRAY", -107}};
+
+constexpr int kHelpContext = 901;
+
+}  // namespace
+
+void TdlgPictor::RegisterPointers() {
+  // A pointer that cannot be loaded leaves its id to the default arrow.
+  for (const PointerResource& pointer : kPointers)
+    Screen->SetCursor(pointer.id, LoadCursor(pointer.name));
+}
+
+void TdlgPictor::FormCreate(TObject*) {
+  FStatusBar = StatusBar1;
+  Randomize();
+  HelpFile = TApplication::ExeDir() + "Pictor.hlp";
+  SetHelpContext(kHelpContext);
+  RegisterPointers();
+  FHistory = std::make_unique<THistoryList>();
+  FMouseOverImage = false;
+  FSelected = false;
+  FMoving = false;
+  pnlImage->SetDoubleBuffered(true);
+  FBitmap = std::make_unique<TBitmap>();
+  FBitmap->SetWidth(100);
+  FBitmap->SetHeight(100);
+  FBitmap->SetPalette(Palette16());
+  FShape = std::make_unique<TBitmap>();
+  FPasteBitmap = std::make_unique<TBitmap>();
+  FTextFont = std::make_unique<TFont>();  // the form's font
+  FForeColor = clBlack;
+  FBackColor = clWhite;
+  SetColorPalette();
+  FZoom = 1;
+  sbClick(sbPen);
+  InitializeHistory();
+}
+
+void TdlgPictor::FormDestroy(TObject*) {
+  // The view must not show bitmaps that are about to go.
+  PaintBox->Canvas()->Clear();
+  FBitmap.reset();
+  FShape.reset();
+  FPasteBitmap.reset();
+  FTextFont.reset();
+  if (FHistory) ClearHistory();
+  FHistory.reset();
+}
+
+void TdlgPictor::FormShow(TObject*) { Draw(); }
+
+void TdlgPictor::FormPaint(TObject*) { Draw(); }
+
+void TdlgPictor::AssignShape() { CopyBitmap(FShape.get(), FBitmap.get()); }
+
+void TdlgPictor::SetFrame(TBitmap* Bitmap) {
+  FModified = false;
+  CopyBitmap(Bitmap, FBitmap.get());
+  FShape->Assign(nullptr);
+  SetColorPalette();
+  Draw();
+  InitializeHistory();
+  PressDefaultButton();
+}
+
+TBitmap* TdlgPictor::GetFrame() {
+  if (sbMarquee->Down() || sbLasso->Down()) {
+    tsHide(pcShapes->ActivePage());
+    sbPen->SetDown(true);
+    sbPen->Click();
+    pcShapes->SetActivePage(tsPen);
+  }
+  PressDefaultButton();
+  return FBitmap.get();
+}
+
+void TdlgPictor::PressDefaultButton() {
+  sbMarquee->SetDown(true);
+  sbMarquee->Click();
+  pcShapes->SetActivePage(tsMarquee);
+}
+
+void TdlgPictor::btOKClick(TObject*) { tsHide(pcShapes->ActivePage()); }
+
+void TdlgPictor::btCancelClick(TObject*) {}
+
+void TdlgPictor::btHelpClick(TObject*) { Application->HelpContext(HelpContext()); }
+
+void TdlgPictor::sbAboutClick(TObject*) {
+  TFormAbout about;
+  about.ShowModal();
+}
+
+}  // namespace pictor

@@ -1,0 +1,7 @@
+#include "ide/kspin_reg.h"
+
+namespace pictor::KSpin {
+
+void Register() {}
+
+}  // namespace pictor::KSpin
