@@ -103,6 +103,12 @@ bool TScrollBox::eventFilter(QObject* watched, QEvent* event) {
   return QScrollArea::eventFilter(watched, event);
 }
 
+bool TScrollBox::viewportEvent(QEvent* event) {
+  // A new content widget (setWidget, as a form description does) is watched at once.
+  if (event->type() == QEvent::ChildAdded && widget() && widget() != watched_) UpdateRange();
+  return QScrollArea::viewportEvent(event);
+}
+
 void TScrollBox::resizeEvent(QResizeEvent* event) {
   QScrollArea::resizeEvent(event);
   UpdateRange();

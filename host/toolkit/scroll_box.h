@@ -37,6 +37,7 @@ class TScrollBox : public QScrollArea, public TControl {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
