@@ -40,7 +40,7 @@ void LoadSource(TPicture& picture, const std::string& file) {
   try {
     LoadPictureAs(picture, file, *format);
   } catch (const std::exception& e) {
-    throw TRunError{kExitError, e.what()};
+    throw TRunError{kExitError, file + ": " + e.what()};
   }
 }
 

@@ -21,12 +21,13 @@ void TPropertyEditorRegistry::Register(TClass PropertyType, TClass ComponentClas
 }
 
 void TPropertyEditorRegistry::UnregisterModule(const void* module) {
-  std::erase_if(entries_, [module](const Entry& e) { return e.Module == module; });
+  std::erase_if(entries_,
+                [module](const TPropertyEditorRegistration& e) { return e.Module == module; });
 }
 
 TPropertyEditorClass TPropertyEditorRegistry::Find(const TComponent& component,
                                                    const TPropInfo& property) const {
-  for (const Entry& e : entries_ | std::views::reverse) {
+  for (const TPropertyEditorRegistration& e : entries_ | std::views::reverse) {
     if (!property.PropType || !property.PropType->InheritsFrom(*e.PropertyType)) continue;
     if (e.ComponentClass && !e.ComponentClass->IsInstance(&component)) continue;
     if (!e.PropertyName.empty() && !SameText(e.PropertyName, property.Name)) continue;

@@ -10,6 +10,15 @@
 
 namespace pictor {
 
+// One call of RegisterPropertyEditor.
+struct TPropertyEditorRegistration {
+  TClass PropertyType;
+  TClass ComponentClass;
+  std::string PropertyName;
+  TPropertyEditorClass EditorClass;
+  const void* Module;
+};
+
 class TPropertyEditorRegistry {
  public:
   // Registers EditorClass for properties whose class is PropertyType or derives
@@ -29,16 +38,11 @@ class TPropertyEditorRegistry {
                                                 const TPropInfo& property) const;
 
   std::size_t Count() const { return entries_.size(); }
+  // Every registration, the oldest first.
+  const std::vector<TPropertyEditorRegistration>& Registrations() const { return entries_; }
 
  private:
-  struct Entry {
-    TClass PropertyType;
-    TClass ComponentClass;
-    std::string PropertyName;
-    TPropertyEditorClass EditorClass;
-    const void* Module;
-  };
-  std::vector<Entry> entries_;
+  std::vector<TPropertyEditorRegistration> entries_;
 };
 
 // The host's registry, which plug-ins register into.

@@ -1,0 +1,101 @@
+#include "app_test_support.h"
+
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "host/graphics/bitmap.h"
+#include "host/graphics/canvas.h"
+
+namespace pictor::testing {
+
+namespace fs = std::filesystem;
+
+TempFolder::TempFolder() {
+  std::string pattern = (fs::temp_directory_path() / "pictor-app-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+  fs::remove_all(path_, ignored);
+}
+
+std::vector<std::string> TempFolder::Names() const {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(path_))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::string& fileName) {
+  std::ifstream in(fileName, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + fileName);
+  return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteBytes(const std::string& fileName, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream out(fileName, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + fileName);
+}
+
+void WriteBitmapFile(const std::string& fileName, int w, int h, std::uint32_t color) {
+  TBitmap bitmap;
+  bitmap.SetPixelFormat(pf24bit);
+  bitmap.SetSize(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) bitmap.Canvas()->SetPixels(x, y, static_cast<TColor>(color));
+  bitmap.SaveToFile(fileName);
+}
+
+void WriteIconFile(const std::string& fileName, int w, int h, std::uint32_t color) {
+  std::vector<std::uint8_t> f;
+  const auto u16 = [&f](unsigned v) {
+    f.push_back(v & 0xFF);
+    f.push_back((v >> 8) & 0xFF);
+  };
+  const auto u32 = [&](unsigned v) {
+    u16(v & 0xFFFF);
+    u16(v >> 16);
+  };
+  const unsigned maskRow = ((w + 31) / 32) * 4;
+  const unsigned imageSize = 40 + w * h * 4 + maskRow * h;
+  u16(0), u16(1), u16(1);  // icon directory, one image
+  f.push_back(w), f.push_back(h), f.push_back(0), f.push_back(0);
+  u16(1), u16(32), u32(imageSize), u32(6 + 16);  // planes, bits, size, offset
+  u32(40), u32(w), u32(2 * h), u16(1), u16(32), u32(0), u32(0), u32(0), u32(0), u32(0), u32(0);
+  for (int i = 0; i < w * h; ++i) {
+    f.push_back((color >> 16) & 0xFF), f.push_back((color >> 8) & 0xFF), f.push_back(color & 0xFF);
+    f.push_back(0xFF);
+  }
+  f.insert(f.end(), maskRow * h, 0);  // AND mask: every pixel shown
+  WriteBytes(fileName, f);
+}
+
+ProgramRun RunProgram(const std::string& args, const std::string& env, const std::string& cwd) {
+  TempFolder capture;
+  const std::string command = "cd " + cwd + " && env QT_QPA_PLATFORM=offscreen " + env + " " +
+                              PICTOR_PROGRAM + " " + args + " >" + (capture / "out") + " 2>" +
+                              (capture / "err");
+  const int status = std::system(command.c_str());
+  ProgramRun run;
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  const auto text = [](const std::vector<std::uint8_t>& b) {
+    return std::string(b.begin(), b.end());
+  };
+  run.out = text(ReadBytes(capture / "out"));
+  run.err = text(ReadBytes(capture / "err"));
+  return run;
+}
+
+}  // namespace pictor::testing
