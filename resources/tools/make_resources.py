@@ -8,6 +8,7 @@ It rewrites resources/glyphs/, resources/cursors/, resources/pictures/,
 resources/sample/ and resources/pictor.qrc; the output is the same on every run."""
 
 import os
+import random
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -74,9 +75,18 @@ def rectangle_option(outline, fill):
     return pixels
 
 
-def spray_option(dots):
+def spray_option(radius, count, seed):
+    """Single dots scattered over a disc, none touching another."""
     pixels = canvas(16, 16, BACKGROUND)
-    for x, y in dots:
+    rng = random.Random(seed)
+    placed = []
+    while len(placed) < count:
+        x, y = 7 + rng.randint(-radius, radius), 7 + rng.randint(-radius, radius)
+        if (x - 7) ** 2 + (y - 7) ** 2 > radius * radius + radius:
+            continue
+        if any(abs(x - px) <= 1 and abs(y - py) <= 1 for px, py in placed):
+            continue
+        placed.append((x, y))
         pixels[y][x] = BLACK
     return pixels
 
@@ -93,8 +103,8 @@ def glyphs():
     result["rectangle1"] = rectangle_option(True, False)
     result["rectangle2"] = rectangle_option(True, True)
     result["rectangle3"] = rectangle_option(False, True)
-    for n, dots in glyph_art.SPRAY.items():
-        result[f"spray{n}"] = spray_option(dots)
+    for n, (radius, count) in enumerate(((2, 5), (4, 12), (7, 24)), start=1):
+        result[f"spray{n}"] = spray_option(radius, count, n)
     result["pictor"] = from_art(glyph_art.PICTOR)
     return result
 
