@@ -1,4 +1,4 @@
-// The editor's tests run its windows: one application for the whole program,
+// Tests that run windows: one application for the whole test program,
 // on the offscreen platform unless another is asked for.
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ class QtEnvironment : public ::testing::Environment {
 
  private:
   int argc_ = 1;
-  char name_[12] = "test_editor";
+  char name_[12] = "pictor_test";
   char* argv_[2] = {name_, nullptr};
   std::unique_ptr<TApplication> app_;
 };

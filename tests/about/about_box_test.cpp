@@ -1,0 +1,40 @@
+// The about box: its texts, its links into the program's home folder and OK.
+#include "about/about_box.h"
+
+#include <gtest/gtest.h>
+
+#include "host/toolkit/application.h"
+#include "host/toolkit/screen.h"
+#include "host/toolkit/test_hooks.h"
+
+namespace pictor {
+namespace {
+
+TEST(FormAbout, ShowsTheProductTheVersionAndTwoLinks) {
+  TFormAbout about;
+  EXPECT_EQ(about.Caption(), "About Pictor");
+  EXPECT_EQ(about.lblProduct->Caption(), "Pictor");
+  EXPECT_TRUE(about.lblVersion->Caption().starts_with("version 1.1a"));
+  for (TLabel* link : {about.lblReadme, about.lblHome}) {
+    EXPECT_EQ(link->Cursor(), crHandPoint);
+    EXPECT_TRUE(static_cast<bool>(link->OnClick));
+  }
+}
+
+TEST(FormAbout, LinksLeadIntoTheProgramsHomeFolder) {
+  const std::string home = TApplication::ExeDir();
+  TFormAbout about;
+  EXPECT_EQ(TFormAbout::LinkTarget(about.lblReadme->Caption()), home + "README.md");
+  EXPECT_EQ(TFormAbout::LinkTarget(about.lblHome->Caption()), home);
+  EXPECT_EQ(TFormAbout::LinkTarget("/usr/share/doc"), "/usr/share/doc");
+}
+
+TEST(FormAbout, OkClosesTheBoxWithResultOne) {
+  TFormAbout about;
+  test_hooks::ScriptModal([&](TForm&) { about.btOK->Click(); });
+  EXPECT_EQ(about.ShowModal(), 1);
+  EXPECT_EQ(test_hooks::PendingScripts(), 0);
+}
+
+}  // namespace
+}  // namespace pictor
