@@ -49,41 +49,15 @@ void TButton::focusOutEvent(QFocusEvent* event) {
   HandleFocusOut();
 }
 
-TBitBtn::TBitBtn(QWidget* parent) : TButton(parent), glyph_(std::make_unique<TBitmap>()) {}
+TBitBtn::TBitBtn(QWidget* parent) : TButton(parent), glyph_(std::make_unique<GlyphHolder>(this)) {}
 TBitBtn::~TBitBtn() = default;
 
-void TBitBtn::SetGlyph(const TBitmap& glyph) {
-  glyph_->Assign(&glyph);
-  UpdateIcon();
-}
-
-void TBitBtn::LoadGlyph(const std::string& path) {
-  if (path.empty())
-    glyph_->Assign(nullptr);
-  else
-    LoadGlyphBitmap(path, *glyph_);
-  glyphPath_ = ToQString(path);
-  UpdateIcon();
-}
-
-void TBitBtn::setGlyph(const QString& path) {
-  try {
-    LoadGlyph(FromQString(path));
-  } catch (const Exception&) {
-    glyph_->Assign(nullptr);
-    UpdateIcon();
-  }
-  glyphPath_ = path;
-}
-
-void TBitBtn::SetNumGlyphs(int value) {
-  numGlyphs_ = value < 1 ? 1 : value;
-  UpdateIcon();
-}
-
-void TBitBtn::UpdateIcon() {
-  setIcon(GlyphIcon(*glyph_, numGlyphs_));
-  if (!glyph_->Empty()) setIconSize(QSize(GlyphWidth(*glyph_, numGlyphs_), glyph_->Height()));
-}
+const TBitmap& TBitBtn::Glyph() const { return glyph_->Glyph(); }
+void TBitBtn::SetGlyph(const TBitmap& glyph) { glyph_->Set(glyph); }
+void TBitBtn::LoadGlyph(const std::string& path) { glyph_->Load(path); }
+QString TBitBtn::GlyphPath() const { return glyph_->Path(); }
+void TBitBtn::setGlyph(const QString& path) { glyph_->LoadQuietly(path); }
+int TBitBtn::NumGlyphs() const { return glyph_->Count(); }
+void TBitBtn::SetNumGlyphs(int value) { glyph_->SetCount(value); }
 
 }  // namespace pictor

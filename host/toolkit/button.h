@@ -13,6 +13,8 @@
 
 namespace pictor {
 
+class GlyphHolder;
+
 class TButton : public QPushButton, public TControl {
   Q_OBJECT
   Q_PROPERTY(int Tag READ Tag WRITE setTag)
@@ -64,20 +66,18 @@ class TBitBtn : public TButton {
   ~TBitBtn() override;
   const char* ClassName() const override { return "TBitBtn"; }
 
-  const TBitmap& Glyph() const { return *glyph_; }
+  // As the glyph of TSpeedButton.
+  const TBitmap& Glyph() const;
   void SetGlyph(const TBitmap& glyph);
   void LoadGlyph(const std::string& path);
-  QString GlyphPath() const { return glyphPath_; }
+  QString GlyphPath() const;
   void setGlyph(const QString& path);
-  int NumGlyphs() const { return numGlyphs_; }
+  int NumGlyphs() const;
   void SetNumGlyphs(int value);
   void setNumGlyphs(int value) { SetNumGlyphs(value); }
 
  private:
-  void UpdateIcon();
-  std::unique_ptr<TBitmap> glyph_;
-  QString glyphPath_;
-  int numGlyphs_ = 1;
+  std::unique_ptr<GlyphHolder> glyph_;
 };
 
 }  // namespace pictor

@@ -1,5 +1,6 @@
 #include "host/toolkit/glyph.h"
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QPixmap>
 
@@ -55,6 +56,42 @@ QIcon GlyphIcon(const TBitmap& glyph, int count) {
   }
   if (count >= 4) icon.addPixmap(picture(3), QIcon::Normal, QIcon::On);
   return icon;
+}
+
+GlyphHolder::GlyphHolder(QAbstractButton* button) : button_(button) {}
+
+void GlyphHolder::Set(const TBitmap& glyph) {
+  glyph_.Assign(&glyph);
+  Show();
+}
+
+void GlyphHolder::Load(const std::string& path) {
+  if (path.empty())
+    glyph_.Assign(nullptr);
+  else
+    LoadGlyphBitmap(path, glyph_);
+  path_ = ToQString(path);
+  Show();
+}
+
+void GlyphHolder::LoadQuietly(const QString& path) {
+  try {
+    Load(FromQString(path));
+  } catch (const Exception&) {
+    glyph_.Assign(nullptr);
+    Show();
+  }
+  path_ = path;
+}
+
+void GlyphHolder::SetCount(int count) {
+  count_ = count < 1 ? 1 : count;
+  Show();
+}
+
+void GlyphHolder::Show() {
+  button_->setIcon(GlyphIcon(glyph_, count_));
+  if (!glyph_.Empty()) button_->setIconSize(QSize(GlyphWidth(glyph_, count_), glyph_.Height()));
 }
 
 }  // namespace pictor

@@ -21,6 +21,7 @@ TScrollBox::TScrollBox(QWidget* parent) : QScrollArea(parent), TControl(this) {
   content->setObjectName("scrollBoxContent");
   content->setAutoFillBackground(false);
   setWidget(content);
+  Watch(content);
   TrackMouse();
   SetColor(clBtnFace);
 }
@@ -46,6 +47,9 @@ bool TScrollBox::VertScrollBarVisible() const {
 void TScrollBox::Watch(QWidget* content) {
   if (!content || content == watched_) return;
   watched_ = content;
+  // Moves over the content around the children pass on to the scroll box;
+  // without tracking Qt would drop them there.
+  content->setMouseTracking(true);
   content->installEventFilter(this);
   for (QObject* child : content->children())
     if (child->isWidgetType()) child->installEventFilter(this);

@@ -9,7 +9,7 @@
 namespace pictor {
 
 TSpeedButton::TSpeedButton(QWidget* parent)
-    : QToolButton(parent), TControl(this), glyph_(std::make_unique<TBitmap>()) {
+    : QToolButton(parent), TControl(this), glyph_(std::make_unique<GlyphHolder>(this)) {
   setFocusPolicy(Qt::NoFocus);
   setCheckable(true);
   setChecked(false);
@@ -64,47 +64,32 @@ void TSpeedButton::SetCaption(const std::string& caption) {
   UpdateLook();
 }
 
+const TBitmap& TSpeedButton::Glyph() const { return glyph_->Glyph(); }
+QString TSpeedButton::GlyphPath() const { return glyph_->Path(); }
+int TSpeedButton::NumGlyphs() const { return glyph_->Count(); }
+
 void TSpeedButton::SetGlyph(const TBitmap& glyph) {
-  glyph_->Assign(&glyph);
-  UpdateIcon();
-}
-
-void TSpeedButton::LoadGlyph(const std::string& path) {
-  if (path.empty())
-    glyph_->Assign(nullptr);
-  else
-    LoadGlyphBitmap(path, *glyph_);
-  glyphPath_ = ToQString(path);
-  UpdateIcon();
-}
-
-void TSpeedButton::setGlyph(const QString& path) {
-  // From a form description: a glyph that cannot be read leaves the button without one.
-  try {
-    LoadGlyph(FromQString(path));
-  } catch (const Exception&) {
-    glyph_->Assign(nullptr);
-    UpdateIcon();
-  }
-  glyphPath_ = path;
-}
-
-void TSpeedButton::SetNumGlyphs(int value) {
-  numGlyphs_ = value < 1 ? 1 : value;
-  UpdateIcon();
-}
-
-bool TSpeedButton::Pressed() const { return isDown(); }
-
-void TSpeedButton::UpdateIcon() {
-  setIcon(GlyphIcon(*glyph_, numGlyphs_));
-  if (!glyph_->Empty()) setIconSize(QSize(GlyphWidth(*glyph_, numGlyphs_), glyph_->Height()));
+  glyph_->Set(glyph);
   UpdateLook();
 }
 
+void TSpeedButton::LoadGlyph(const std::string& path) {
+  glyph_->Load(path);
+  UpdateLook();
+}
+
+void TSpeedButton::setGlyph(const QString& path) {
+  glyph_->LoadQuietly(path);
+  UpdateLook();
+}
+
+void TSpeedButton::SetNumGlyphs(int value) { glyph_->SetCount(value); }
+
+bool TSpeedButton::Pressed() const { return isDown(); }
+
 void TSpeedButton::UpdateLook() {
   const bool hasText = !text().isEmpty();
-  const bool hasGlyph = !glyph_->Empty();
+  const bool hasGlyph = !glyph_->Glyph().Empty();
   setToolButtonStyle(hasText && hasGlyph ? Qt::ToolButtonTextBesideIcon
                      : hasText          ? Qt::ToolButtonTextOnly
                                         : Qt::ToolButtonIconOnly);

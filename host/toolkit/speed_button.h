@@ -17,6 +17,8 @@ class QPainter;
 
 namespace pictor {
 
+class GlyphHolder;
+
 class TSpeedButton : public QToolButton, public TControl {
   Q_OBJECT
   Q_PROPERTY(int Tag READ Tag WRITE setTag)
@@ -55,15 +57,15 @@ class TSpeedButton : public QToolButton, public TControl {
 
   // The glyph: NumGlyphs pictures side by side (up, disabled, clicked, down);
   // the colour of its bottom-left pixel shows transparent.
-  const TBitmap& Glyph() const { return *glyph_; }
+  const TBitmap& Glyph() const;
   void SetGlyph(const TBitmap& glyph);
   // Loads the glyph from a file or Qt resource path (BMP files keep their
   // pixel format and palette); an empty path removes it.
   void LoadGlyph(const std::string& path);
-  QString GlyphPath() const { return glyphPath_; }
+  QString GlyphPath() const;
   void setGlyph(const QString& path);
 
-  int NumGlyphs() const { return numGlyphs_; }
+  int NumGlyphs() const;
   void SetNumGlyphs(int value);
   void setNumGlyphs(int value) { SetNumGlyphs(value); }
 
@@ -87,15 +89,12 @@ class TSpeedButton : public QToolButton, public TControl {
  private:
   void UpdateExclusive();
   void UpdateLook();
-  void UpdateIcon();
 
   int groupIndex_ = 0;
   bool down_ = false;
   bool allowAllUp_ = false;
   bool flat_ = false;
-  int numGlyphs_ = 1;
-  QString glyphPath_;
-  std::unique_ptr<TBitmap> glyph_;
+  std::unique_ptr<GlyphHolder> glyph_;
   QPainter* painter_ = nullptr;
 };
 
