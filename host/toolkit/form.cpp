@@ -161,9 +161,8 @@ void TForm::done(int result) {
 void TForm::reject() { done(mrCancel); }
 
 TForm* GetParentForm(QWidget* widget) {
-  for (QWidget* w = widget; w; w = w->parentWidget())
-    if (auto* form = dynamic_cast<TForm*>(w)) return form;
-  return nullptr;
+  // The window the widget is in; a dialog opened over a form is not the form.
+  return widget ? dynamic_cast<TForm*>(widget->window()) : nullptr;
 }
 
 }  // namespace pictor

@@ -2,6 +2,7 @@
 // preview, and exceptions of handlers.
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QLineEdit>
 #include <QTest>
 #include <stdexcept>
@@ -161,6 +162,26 @@ TEST(FormTest, AFormThatZeroesACharacterKeepsItFromTheControl) {
   });
   d.form.ShowModal();
   EXPECT_EQ(d.edit->Text(), "ab");
+}
+
+TEST(FormTest, KeysOfAnotherWindowOverTheFormAreNotTheForms) {
+  Dialog d;
+  d.form.SetKeyPreview(true);
+  int formKeys = 0;
+  d.form.OnKeyDown = [&](TObject*, Word&, TShiftState) { ++formKeys; };
+  QDialog box(&d.form);
+  auto* line = new QLineEdit(&box);
+  test_hooks::ScriptModal([&](TForm& form) {
+    box.show();
+    QTest::keyClick(line, Qt::Key_A);
+    QTest::keyClick(line, Qt::Key_Return);
+    EXPECT_EQ(form.ModalResult(), mrNone);
+    box.hide();
+    form.SetModalResult(mrNo);
+  });
+  EXPECT_EQ(d.form.ShowModal(), mrNo);
+  EXPECT_EQ(formKeys, 0);
+  EXPECT_EQ(line->text(), "a");
 }
 
 TEST(FormTest, AnExceptionOfAHandlerIsShownAndTheFormGoesOn) {
