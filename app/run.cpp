@@ -90,7 +90,7 @@ std::string EditAndWriteBack(int argc, char** argv, const std::string& file) {
   }
   if (PictureSnapshot(*image.Picture()) == before) return "no changes; nothing written";
   try {
-    return WriteBackPicture(*image.Picture(), file);
+    return SaveEditedPicture(*image.Picture(), file);
   } catch (const std::exception& e) {
     throw TRunError{kExitError, std::string(e.what()) + "; " + source + " is unchanged"};
   }

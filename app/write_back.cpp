@@ -7,7 +7,7 @@
 
 namespace pictor {
 
-std::string WriteBackPicture(const TPicture& picture, const std::string& sourceFile) {
+std::string SaveEditedPicture(const TPicture& picture, const std::string& sourceFile) {
   if (sourceFile.empty()) {
     const std::string name =
         WriteNewFileSafely(kChangedSampleName, EncodePicture(picture, TPictureFormat::Bitmap));

@@ -17,6 +17,6 @@ inline constexpr char kChangedSampleName[] = "sample.bmp";
 // file in the current folder. Returns the line that says where it went.
 // Throws (naming the file) when the picture cannot be encoded or written;
 // nothing on disk has changed then.
-std::string WriteBackPicture(const TPicture& picture, const std::string& sourceFile);
+std::string SaveEditedPicture(const TPicture& picture, const std::string& sourceFile);
 
 }  // namespace pictor

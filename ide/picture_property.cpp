@@ -1,9 +1,18 @@
 #include "ide/picture_property.h"
 
+#include "editor/edit_picture_property.h"
 #include "host/graphics/bitmap.h"
 #include "host/graphics/picture.h"
 
 namespace pictor {
+
+void TPictureProperty::Edit() {
+  if (EditPictureProperty(GetOrdValue())) {
+    // The same object, so the owning component takes the new content.
+    SetOrdValue(GetOrdValue());
+    Modified();
+  }
+}
 
 TPropertyAttributes TPictureProperty::GetAttributes() { return {paDialog}; }
 

@@ -11,6 +11,10 @@ class TPictureProperty : public TPropertyEditor {
  public:
   using TPropertyEditor::TPropertyEditor;
 
+  // Runs the picture editor on the property's object; when it replaced the
+  // content, writes the object back through the property and tells the
+  // designer that the form changed.
+  void Edit() override;
   // Only paDialog: the inspector shows an ellipsis button; the value is not typed in.
   TPropertyAttributes GetAttributes() override;
   // "(None)" for an empty picture or bitmap, else the graphic's class name in

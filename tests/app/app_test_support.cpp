@@ -82,6 +82,19 @@ void WriteIconFile(const std::string& fileName, int w, int h, std::uint32_t colo
   WriteBytes(fileName, f);
 }
 
+FileSizeLimit::FileSizeLimit(rlim_t limit) {
+  getrlimit(RLIMIT_FSIZE, &old_);
+  previous_ = signal(SIGXFSZ, SIG_IGN);
+  rlimit small = old_;
+  small.rlim_cur = limit;
+  setrlimit(RLIMIT_FSIZE, &small);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  setrlimit(RLIMIT_FSIZE, &old_);
+  signal(SIGXFSZ, previous_);
+}
+
 ProgramRun RunProgram(const std::string& args, const std::string& env, const std::string& cwd) {
   TempFolder capture;
   const std::string command = "cd " + cwd + " && env QT_QPA_PLATFORM=offscreen " + env + " " +

@@ -1,6 +1,9 @@
 // Files and runs of the pictor program for the tests of the stand-alone host.
 #pragma once
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -29,6 +32,19 @@ void WriteBytes(const std::string& fileName, const std::vector<std::uint8_t>& by
 void WriteBitmapFile(const std::string& fileName, int w, int h, std::uint32_t color);
 // A w x h icon file of one 32-bit image, every pixel opaque color (BGR order as in TColor).
 void WriteIconFile(const std::string& fileName, int w, int h, std::uint32_t color);
+
+// Files may grow to at most limit bytes while it exists; a longer write fails.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t limit);
+  ~FileSizeLimit();
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit old_{};
+  sighandler_t previous_;
+};
 
 struct ProgramRun {
   int exitCode = -1;

@@ -1,8 +1,6 @@
 #include "app/safe_write.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,31 +43,11 @@ TEST(SafeWrite, ReplacingThroughASymbolicLinkWritesTheFileItPointsTo) {
   EXPECT_EQ(ReadBytes(folder / "real.bmp"), Bytes{7});
 }
 
-// Files may grow to at most limit bytes while it exists; a longer write fails.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t limit) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    previous_ = signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old_;
-    small.rlim_cur = limit;
-    setrlimit(RLIMIT_FSIZE, &small);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    signal(SIGXFSZ, previous_);
-  }
-
- private:
-  rlimit old_{};
-  sighandler_t previous_;
-};
-
 TEST(SafeWrite, AFailedReplaceLeavesTheFileAsItWasAndNoTemporaryFile) {
   TempFolder folder;
   WriteBytes(folder / "a.bmp", {1, 2, 3});
   try {
-    FileSizeLimit limit(16);
+    testing::FileSizeLimit limit(16);
     ReplaceFileSafely(folder / "a.bmp", Bytes(100, 7));
     FAIL() << "the write should fail";
   } catch (const EWriteError& e) {

@@ -28,7 +28,7 @@ TEST(WriteBack, ABitmapFileIsReplacedByTheEditedBitmap) {
   testing::WriteBitmapFile(folder / "a.bmp", 3, 3, 0xFFFFFF);
   auto picture = Load(folder / "a.bmp");
   picture->Bitmap()->Canvas()->SetPixels(1, 1, 0x0000FF);
-  EXPECT_EQ(WriteBackPicture(*picture, folder / "a.bmp"), "wrote " + (folder / "a.bmp"));
+  EXPECT_EQ(SaveEditedPicture(*picture, folder / "a.bmp"), "wrote " + (folder / "a.bmp"));
   EXPECT_EQ(Load(folder / "a.bmp")->Bitmap()->Canvas()->Pixels(1, 1), 0x0000FF);
   EXPECT_EQ(folder.Names(), Names{"a.bmp"});
 }
@@ -36,7 +36,7 @@ TEST(WriteBack, ABitmapFileIsReplacedByTheEditedBitmap) {
 TEST(WriteBack, AJpegFileStaysAJpegFile) {
   TempFolder folder;
   testing::WriteBitmapFile(folder / "src.bmp", 8, 8, 0x808080);
-  WriteBackPicture(*Load(folder / "src.bmp"), folder / "a.jpg");  // a bitmap into a JPEG file
+  SaveEditedPicture(*Load(folder / "src.bmp"), folder / "a.jpg");  // a bitmap into a JPEG file
   auto jpeg = Load(folder / "a.jpg");
   ASSERT_NE(dynamic_cast<TJPEGImage*>(jpeg->Graphic()), nullptr);
   EXPECT_EQ(jpeg->Width(), 8);
@@ -52,14 +52,14 @@ TEST(WriteBack, AnIconIsLeftAloneAndTheBitmapWrittenBesideIt) {
   edited.Canvas()->SetPixels(0, 0, 0xFF0000);
   picture->Assign(&edited);
 
-  const std::string said = WriteBackPicture(*picture, folder / "i.ico");
+  const std::string said = SaveEditedPicture(*picture, folder / "i.ico");
   EXPECT_NE(said.find(folder / "i.bmp"), std::string::npos) << said;
   EXPECT_EQ(ReadBytes(folder / "i.ico"), icon);
   EXPECT_EQ(Load(folder / "i.bmp")->Bitmap()->Canvas()->Pixels(0, 0), 0xFF0000);
 
   // A second edit does not overwrite the first one's bitmap.
   const auto first = ReadBytes(folder / "i.bmp");
-  WriteBackPicture(*picture, folder / "i.ico");
+  SaveEditedPicture(*picture, folder / "i.ico");
   EXPECT_EQ(ReadBytes(folder / "i.bmp"), first);
   EXPECT_EQ(folder.Names(), (Names{"i-1.bmp", "i.bmp", "i.ico"}));
 }
@@ -70,8 +70,8 @@ TEST(WriteBack, AChangedSampleGoesToANewFileInTheCurrentFolder) {
   ASSERT_EQ(chdir(folder.Path().c_str()), 0);
   TPicture picture;
   picture.Bitmap()->SetSize(2, 2);
-  const std::string first = WriteBackPicture(picture, "");
-  const std::string second = WriteBackPicture(picture, "");
+  const std::string first = SaveEditedPicture(picture, "");
+  const std::string second = SaveEditedPicture(picture, "");
   ASSERT_EQ(chdir(previous), 0);
   free(previous);
   EXPECT_NE(first.find("sample.bmp"), std::string::npos) << first;

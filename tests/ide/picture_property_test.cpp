@@ -14,17 +14,6 @@ namespace {
 using testing::TTestButton;
 using testing::TTestImage;
 
-// A component whose picture property may hold no object at all.
-class TNilPicture : public TComponent {
- public:
-  TNilPicture() { DefineProperty("Picture", &TNilPicture::Picture, &TNilPicture::SetPicture); }
-  TPicture* Picture() const { return picture_; }
-  void SetPicture(TPicture* value) { picture_ = value; }
-
- private:
-  TPicture* picture_ = nullptr;
-};
-
 class PictureValueTest : public testing::PluginTest {};
 
 TEST_F(PictureValueTest, APictureShowsItsGraphicsClassOrNone) {
@@ -54,7 +43,7 @@ TEST_F(PictureValueTest, ABitmapShowsNoneWhileEmpty) {
 }
 
 TEST_F(PictureValueTest, NoObjectShowsNil) {
-  TNilPicture holder;
+  testing::TNilPicture holder;
   auto editor = EditorFor(holder, "Picture");
   EXPECT_EQ(editor->GetValue(), "(nil)");
 }

@@ -8,8 +8,20 @@
 
 #include "host/designtime/package.h"
 #include "host/designtime/registry.h"
+#include "host/graphics/picture.h"
 
 namespace pictor::testing {
+
+// A component whose picture property may hold no object at all.
+class TNilPicture : public TComponent {
+ public:
+  TNilPicture() { DefineProperty("Picture", &TNilPicture::Picture, &TNilPicture::SetPicture); }
+  TPicture* Picture() const { return picture_; }
+  void SetPicture(TPicture* value) { picture_ = value; }
+
+ private:
+  TPicture* picture_ = nullptr;
+};
 
 class PluginTest : public ::testing::Test {
  protected:

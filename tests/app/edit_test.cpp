@@ -1,0 +1,185 @@
+// pictor end to end in this process, headless: the plug-in loaded, the editor
+// window run with scripted buttons, and what is written back afterwards.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <sstream>
+
+#include "app/exit_codes.h"
+#include "app/run.h"
+#include "app_test_support.h"
+#include "host/graphics/bitmap.h"
+#include "host/graphics/canvas.h"
+#include "host/graphics/jpeg_image.h"
+#include "host/toolkit/application.h"
+#include "host/toolkit/button.h"
+#include "host/toolkit/form.h"
+#include "host/toolkit/test_hooks.h"
+
+namespace pictor {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempFolder;
+using Names = std::vector<std::string>;
+
+// The editor window's button of that name (the form description names them).
+TButton& Button(TForm& form, const char* name) {
+  TButton* button = form.findChild<TButton*>(name);
+  if (!button) throw std::runtime_error(std::string("no button ") + name);
+  return *button;
+}
+
+void ClickOnShow(const char* name) {
+  test_hooks::ScriptModal([name](TForm& form) { Button(form, name).Click(); });
+}
+
+class EditEndToEnd : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("PICTOR_PLUGIN", PICTOR_PLUGIN_PATH, 1);
+    if (!Application) {
+      static int argc = 1;
+      static char name[] = "test_app";
+      static char* argv[] = {name, nullptr};
+      new TApplication(argc, argv);  // lives as long as the process
+    }
+  }
+  void TearDown() override {
+    EXPECT_EQ(test_hooks::PendingScripts(), 0);
+    test_hooks::ClearScripts();
+  }
+
+  // Runs pictor with FILE (none when empty) in the folder cwd.
+  int Run(const std::string& file, const std::string& cwd = ".") {
+    char* previous = getcwd(nullptr, 0);
+    EXPECT_EQ(chdir(cwd.c_str()), 0);
+    std::vector<std::string> args{"pictor"};
+    if (!file.empty()) args.push_back(file);
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::ostringstream o, e;
+    const int code = RunPictor(static_cast<int>(args.size()), argv.data(), o, e);
+    out = o.str();
+    err = e.str();
+    EXPECT_EQ(chdir(previous), 0);
+    free(previous);
+    return code;
+  }
+
+  // Loads a file of the format as a picture's graphic.
+  template <class G>
+  static std::unique_ptr<G> LoadAs(const std::string& fileName) {
+    auto graphic = std::make_unique<G>();
+    graphic->LoadFromFile(fileName);
+    return graphic;
+  }
+
+  TempFolder folder;
+  std::string out, err;
+};
+
+TEST_F(EditEndToEnd, AScriptedOkWithoutAChangeWritesNothing) {
+  testing::WriteBitmapFile(folder / "a.bmp", 3, 3, 0xFFFFFF);
+  const auto before = ReadBytes(folder / "a.bmp");
+  test_hooks::ScriptModal([](TForm& form) { form.DefaultButton()->Click(); });
+  EXPECT_EQ(Run(folder / "a.bmp"), kExitOk) << err;
+  EXPECT_NE(out.find("no changes"), std::string::npos) << out;
+  EXPECT_EQ(ReadBytes(folder / "a.bmp"), before);
+  EXPECT_EQ(folder.Names(), Names{"a.bmp"});
+}
+
+TEST_F(EditEndToEnd, CancelWritesNothing) {
+  testing::WriteBitmapFile(folder / "a.bmp", 3, 3, 0xFFFFFF);
+  const auto before = ReadBytes(folder / "a.bmp");
+  test_hooks::ScriptModal([](TForm& form) { form.CancelButton()->Click(); });
+  EXPECT_EQ(Run(folder / "a.bmp"), kExitOk) << err;
+  EXPECT_EQ(out, "");
+  EXPECT_EQ(ReadBytes(folder / "a.bmp"), before);
+}
+
+TEST_F(EditEndToEnd, ClearWritesNothingAndSaysSo) {
+  testing::WriteBitmapFile(folder / "a.bmp", 3, 3, 0xFFFFFF);
+  const auto before = ReadBytes(folder / "a.bmp");
+  ClickOnShow("btClear");
+  EXPECT_EQ(Run(folder / "a.bmp"), kExitOk) << err;
+  EXPECT_NE(out.find("cleared; nothing written"), std::string::npos) << out;
+  EXPECT_EQ(ReadBytes(folder / "a.bmp"), before);
+  EXPECT_EQ(folder.Names(), Names{"a.bmp"});
+}
+
+TEST_F(EditEndToEnd, APictureLoadedWithFileIsWrittenBackInTheFilesOwnFormat) {
+  testing::WriteBitmapFile(folder / "a.bmp", 3, 3, 0xFFFFFF);
+  testing::WriteBitmapFile(folder / "other.bmp", 5, 4, 0x0000FF);
+  {
+    TBitmap small;
+    small.SetSize(1, 1);
+    TJPEGImage jpeg;
+    jpeg.Assign(&small);
+    jpeg.SaveToFile(folder / "a.jpg");
+  }
+
+  test_hooks::ScriptFileDialog(folder / "other.bmp");
+  ClickOnShow("btLoadFile");
+  EXPECT_EQ(Run(folder / "a.bmp"), kExitOk) << err;
+  EXPECT_NE(out.find("wrote " + (folder / "a.bmp")), std::string::npos) << out;
+  auto bitmap = LoadAs<TBitmap>(folder / "a.bmp");
+  EXPECT_EQ(bitmap->Width(), 5);
+  EXPECT_EQ(bitmap->Canvas()->Pixels(4, 3), 0x0000FF);
+
+  // A JPEG file takes the bitmap as JPEG data.
+  test_hooks::ScriptFileDialog(folder / "other.bmp");
+  ClickOnShow("btLoadFile");
+  EXPECT_EQ(Run(folder / "a.jpg"), kExitOk) << err;
+  EXPECT_EQ(LoadAs<TJPEGImage>(folder / "a.jpg")->Width(), 5);
+  EXPECT_EQ(folder.Names(), (Names{"a.bmp", "a.jpg", "other.bmp"}));
+}
+
+TEST_F(EditEndToEnd, AnEditedIconIsWrittenBesideItAsABitmap) {
+  testing::WriteIconFile(folder / "i.ico", 4, 4, 0x00FF00);
+  testing::WriteBitmapFile(folder / "other.bmp", 2, 2, 0xFF0000);
+  const auto icon = ReadBytes(folder / "i.ico");
+  test_hooks::ScriptFileDialog(folder / "other.bmp");
+  ClickOnShow("btLoadFile");
+  EXPECT_EQ(Run(folder / "i.ico"), kExitOk) << err;
+  EXPECT_NE(out.find(folder / "i.bmp"), std::string::npos) << out;
+  EXPECT_EQ(ReadBytes(folder / "i.ico"), icon);
+  EXPECT_EQ(LoadAs<TBitmap>(folder / "i.bmp")->Canvas()->Pixels(1, 1), 0xFF0000);
+}
+
+TEST_F(EditEndToEnd, TheSampleIsEditedAsACopyAndSavedInTheCurrentFolder) {
+  test_hooks::ScriptModal([](TForm& form) { form.CancelButton()->Click(); });
+  EXPECT_EQ(Run("", folder.Path()), kExitOk) << err;
+  EXPECT_EQ(folder.Names(), Names{});
+
+  TempFolder pictures;
+  testing::WriteBitmapFile(pictures / "other.bmp", 2, 2, 0xFF0000);
+  test_hooks::ScriptFileDialog(pictures / "other.bmp");
+  ClickOnShow("btLoadFile");
+  EXPECT_EQ(Run("", folder.Path()), kExitOk) << err;
+  EXPECT_NE(out.find("sample.bmp"), std::string::npos) << out;
+  EXPECT_EQ(folder.Names(), Names{"sample.bmp"});
+}
+
+TEST_F(EditEndToEnd, AWriteThatFailsIsAnErrorAndLeavesTheFileAsItWas) {
+  testing::WriteBitmapFile(folder / "a.bmp", 3, 3, 0xFFFFFF);
+  testing::WriteBitmapFile(folder / "big.bmp", 64, 64, 0x00FF00);
+  const auto before = ReadBytes(folder / "a.bmp");
+  test_hooks::ScriptFileDialog(folder / "big.bmp");
+  ClickOnShow("btLoadFile");
+  int code;
+  {
+    testing::FileSizeLimit limit(4096);
+    code = Run(folder / "a.bmp");
+  }
+  EXPECT_EQ(code, kExitError);
+  EXPECT_NE(err.find("is unchanged"), std::string::npos) << err;
+  EXPECT_EQ(ReadBytes(folder / "a.bmp"), before);
+  EXPECT_EQ(folder.Names(), (Names{"a.bmp", "big.bmp"}));
+}
+
+}  // namespace
+}  // namespace pictor
