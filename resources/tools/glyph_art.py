@@ -538,6 +538,24 @@ COMMANDS = {
     ],
 }
 
+# The arrows of the spin buttons, named as the spin control asks for them.
+SPIN = {
+    "KSpinUp": [
+        "....K....",
+        "...KKK...",
+        "..KKKKK..",
+        ".KKKKKKK.",
+        ".........",
+    ],
+    "KSpinDown": [
+        ".........",
+        ".KKKKKKK.",
+        "..KKKKK..",
+        "...KKK...",
+        "....K....",
+    ],
+}
+
 # The about box's picture, 32 x 32: a painter's palette with a brush.
 PICTOR = [
     "................................",

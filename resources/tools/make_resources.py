@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Draws the editor's resources: button glyphs, option glyphs, the eraser and
-brush tips, the about box picture, the eight pointers and the sample picture.
+brush tips, the spin button arrows, the about box picture, the eight pointers
+and the sample picture.
 
 Run from anywhere with the system's Python (it has Pillow):
     /usr/bin/python3 resources/tools/make_resources.py [--preview FILE.png]
@@ -94,7 +95,8 @@ def spray_option(radius, count, seed):
 def glyphs():
     """Every glyph file name with its pixels."""
     result = {}
-    for name, rows in list(glyph_art.TOOLS.items()) + list(glyph_art.COMMANDS.items()):
+    for name, rows in (list(glyph_art.TOOLS.items()) + list(glyph_art.COMMANDS.items()) +
+                       list(glyph_art.SPIN.items())):
         result[name] = from_art(rows)
     for name, (size, offsets) in TIPS.items():
         result[name] = tip(size, offsets)

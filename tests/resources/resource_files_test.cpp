@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "host/graphics/canvas.h"
 #include "host/graphics/errors.h"
@@ -72,6 +74,27 @@ TEST(ResourceFiles, ButtonGlyphsHaveTheirBackgroundAtTheBottomLeft) {
     EXPECT_LE(glyph.Width(), 32) << path;
     EXPECT_LE(glyph.Height(), 16) << path;
   }
+}
+
+// Black pixels in each row of a glyph, top to bottom.
+std::vector<int> BlackPerRow(const std::string& path) {
+  TBitmap glyph;
+  LoadResourceBitmap(path, glyph);
+  std::vector<int> rows(glyph.Height());
+  for (int y = 0; y < glyph.Height(); ++y)
+    for (int x = 0; x < glyph.Width(); ++x) rows[y] += glyph.Canvas()->Pixels(x, y) == clBlack;
+  return rows;
+}
+
+TEST(ResourceFiles, SpinArrowsPointUpAndDown) {
+  std::vector<int> up = BlackPerRow(":/glyphs/KSpinUp.bmp");
+  std::vector<int> down = BlackPerRow(":/glyphs/KSpinDown.bmp");
+  ASSERT_EQ(up.size(), down.size());
+  // The arrow widens away from its point.
+  EXPECT_TRUE(std::is_sorted(up.begin(), up.end() - 1)) << "up";
+  EXPECT_TRUE(std::is_sorted(down.rbegin(), down.rend() - 1)) << "down";
+  EXPECT_EQ(up.front(), 1);
+  EXPECT_EQ(down.back(), 1);
 }
 
 std::string ReadText(const std::string& fileName) {
