@@ -16,8 +16,8 @@ QImage ToQImage(const TBitmap& bitmap, const TRect& part, bool transparent) {
   if (image.isNull()) return image;
   const BitmapImage& source = bitmap.Image();
   const TColor key = ColorToRGB(bitmap.TransparentColor());
-  const std::uint32_t keyXrgb = (std::uint32_t(GetRValue(key)) << 16) |
-                                (std::uint32_t(GetGValue(key)) << 8) | GetBValue(key);
+  const std::uint32_t keyXrgb =
+      (std::uint32_t(GetRValue(key)) << 16) | (std::uint32_t(GetGValue(key)) << 8) | GetBValue(key);
   for (int y = r.Top; y < r.Bottom; ++y) {
     auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(y - r.Top));
     DecodeRow(source, y, r.Left, r.Width(), row);

@@ -35,11 +35,15 @@ bool HasMetafile(const QMimeData* data) {
 bool TClipboard::HasFormat(int format) const {
   const QMimeData* data = Contents();
   switch (format) {
-    case CF_BITMAP: return HasImage(data);
+    case CF_BITMAP:
+      return HasImage(data);
     case CF_METAFILEPICT:
-    case CF_ENHMETAFILE: return HasMetafile(data);
-    case CF_PICTURE: return HasImage(data) || HasMetafile(data);
-    default: return false;
+    case CF_ENHMETAFILE:
+      return HasMetafile(data);
+    case CF_PICTURE:
+      return HasImage(data) || HasMetafile(data);
+    default:
+      return false;
   }
 }
 
@@ -77,8 +81,7 @@ void TClipboard::AssignTo(TBitmap& bitmap) const {
       return;
     }
   }
-  if (HasMetafile(data))
-    throw EInvalidGraphic("The picture on the clipboard is not a bitmap.");
+  if (HasMetafile(data)) throw EInvalidGraphic("The picture on the clipboard is not a bitmap.");
   throw EInvalidGraphic("The clipboard holds no picture.");
 }
 

@@ -198,7 +198,8 @@ void TControl::HandleFocusOut() {
 
 void TControl::TrackMouse() {
   widget_->setMouseTracking(true);
-  if (auto* area = qobject_cast<QAbstractScrollArea*>(widget_)) area->viewport()->setMouseTracking(true);
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(widget_))
+    area->viewport()->setMouseTracking(true);
 }
 
 TControl* ControlOf(QWidget* widget) { return dynamic_cast<TControl*>(widget); }

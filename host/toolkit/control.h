@@ -4,7 +4,8 @@
 // control fields.
 //
 // Design properties in form descriptions (.ui files; uic calls the Qt-style
-// setters, code uses the design-style ones):
+// setters, code uses the design-style ones; each is also a Q_PROPERTY of the
+// classes named):
 //   every control          Tag (int, setTag), Align (int 0 none, 1 top, 2 bottom, 3 left,
 //                          4 right, 5 client; setAlign), Color (int TColor, setColor);
 //                          Qt's own geometry, toolTip (the Hint), enabled, visible
@@ -158,7 +159,9 @@ class TControl : public TObject {
 TControl* ControlOf(QWidget* widget);
 
 // Text conversions between the toolkit's UTF-8 strings and Qt's.
-inline QString ToQString(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+inline QString ToQString(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 inline std::string FromQString(const QString& s) { return s.toUtf8().toStdString(); }
 
 }  // namespace pictor

@@ -86,10 +86,12 @@ void TCustomEdit::contextMenuEvent(QContextMenuEvent* event) {
   for (QAction* action : menu->actions()) {
     if (action->shortcut() == QKeySequence(QKeySequence::Paste)) {
       disconnect(action, nullptr, this, nullptr);
-      connect(action, &QAction::triggered, this, [this] { RunGuarded([this] { PasteFromClipboard(); }); });
+      connect(action, &QAction::triggered, this,
+              [this] { RunGuarded([this] { PasteFromClipboard(); }); });
     } else if (action->shortcut() == QKeySequence(QKeySequence::Cut)) {
       disconnect(action, nullptr, this, nullptr);
-      connect(action, &QAction::triggered, this, [this] { RunGuarded([this] { CutToClipboard(); }); });
+      connect(action, &QAction::triggered, this,
+              [this] { RunGuarded([this] { CutToClipboard(); }); });
     }
   }
   menu->exec(event->globalPos());

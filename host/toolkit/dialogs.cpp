@@ -104,7 +104,8 @@ bool TOpenDialog::Execute() {
   if (!FileName.empty()) dialog.selectFile(QFileInfo(ToQString(FileName)).fileName());
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
   FileName = FromQString(dialog.selectedFiles().first());
-  if (!filters.isEmpty()) FilterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+  if (!filters.isEmpty())
+    FilterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
   return true;
 }
 
@@ -157,22 +158,37 @@ int MessageDlg(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Butto
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QString title = QApplication::applicationDisplayName();
   switch (DlgType) {
-    case mtWarning: icon = QMessageBox::Warning; title = "Warning"; break;
-    case mtError: icon = QMessageBox::Critical; title = "Error"; break;
-    case mtInformation: icon = QMessageBox::Information; title = "Information"; break;
-    case mtConfirmation: icon = QMessageBox::Question; title = "Confirm"; break;
-    case mtCustom: break;
+    case mtWarning:
+      icon = QMessageBox::Warning;
+      title = "Warning";
+      break;
+    case mtError:
+      icon = QMessageBox::Critical;
+      title = "Error";
+      break;
+    case mtInformation:
+      icon = QMessageBox::Information;
+      title = "Information";
+      break;
+    case mtConfirmation:
+      icon = QMessageBox::Question;
+      title = "Confirm";
+      break;
+    case mtCustom:
+      break;
   }
   struct Pair {
     TMsgDlgBtn button;
     QMessageBox::StandardButton qt;
     int result;
   };
-  static const Pair pairs[] = {
-      {mbYes, QMessageBox::Yes, mrYes},       {mbNo, QMessageBox::No, mrNo},
-      {mbOK, QMessageBox::Ok, mrOk},          {mbCancel, QMessageBox::Cancel, mrCancel},
-      {mbAbort, QMessageBox::Abort, mrAbort}, {mbRetry, QMessageBox::Retry, mrRetry},
-      {mbIgnore, QMessageBox::Ignore, mrIgnore}};
+  static const Pair pairs[] = {{mbYes, QMessageBox::Yes, mrYes},
+                               {mbNo, QMessageBox::No, mrNo},
+                               {mbOK, QMessageBox::Ok, mrOk},
+                               {mbCancel, QMessageBox::Cancel, mrCancel},
+                               {mbAbort, QMessageBox::Abort, mrAbort},
+                               {mbRetry, QMessageBox::Retry, mrRetry},
+                               {mbIgnore, QMessageBox::Ignore, mrIgnore}};
   QMessageBox::StandardButtons buttons;
   for (const Pair& p : pairs)
     if (Buttons.Contains(p.button)) buttons |= p.qt;

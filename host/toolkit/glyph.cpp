@@ -13,8 +13,7 @@ namespace pictor {
 
 void LoadGlyphBitmap(const std::string& path, TBitmap& glyph) {
   QFile file(ToQString(path));
-  if (!file.open(QIODevice::ReadOnly))
-    throw EFOpenError("Cannot open the glyph \"" + path + "\".");
+  if (!file.open(QIODevice::ReadOnly)) throw EFOpenError("Cannot open the glyph \"" + path + "\".");
   const QByteArray bytes = file.readAll();
   if (bytes.startsWith("BM")) {
     TMemoryStream stream;

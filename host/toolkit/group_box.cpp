@@ -76,9 +76,8 @@ void TRadioGroup::ArrangeButtons() {
   const int rowHeight = rows > 0 ? area.height() / rows : area.height();
   for (int i = 0; i < n; ++i) {
     const int col = i / rows, row = i % rows;
-    buttons_[static_cast<std::size_t>(i)]->setGeometry(area.left() + col * colWidth,
-                                                       area.top() + row * rowHeight, colWidth,
-                                                       rowHeight);
+    buttons_[static_cast<std::size_t>(i)]->setGeometry(
+        area.left() + col * colWidth, area.top() + row * rowHeight, colWidth, rowHeight);
   }
 }
 

@@ -41,13 +41,15 @@ struct TPaintBoxCanvas::Step {
     switch (kind) {
       case StepKind::FocusRect:
       case StepKind::InvertRect:
-      case StepKind::InvertPolygon: return true;
+      case StepKind::InvertPolygon:
+        return true;
       case StepKind::Polyline:
       case StepKind::Rectangle:
       case StepKind::Ellipse:
         return pen.Mode == pmXor && pen.Style != psClear &&
                (kind == StepKind::Polyline || brush.Style == bsClear);
-      default: return false;
+      default:
+        return false;
     }
   }
 
@@ -230,13 +232,27 @@ void TPaintBoxCanvas::Render(TBitmap& target, const TRect& area) const {
     c.Pen = s.pen;
     c.Brush = s.brush;
     switch (s.kind) {
-      case StepKind::Stretch: c.StretchDraw(Offset(s.rect, dx, dy), s.graphic); break;
-      case StepKind::Polyline: c.Polyline(Offset(s.points, dx, dy)); break;
-      case StepKind::Polygon: c.Polygon(Offset(s.points, dx, dy)); break;
-      case StepKind::Rectangle: c.Rectangle(Offset(s.rect, dx, dy)); break;
-      case StepKind::Ellipse: c.Ellipse(Offset(s.rect, dx, dy)); break;
-      case StepKind::FillRect: c.FillRect(Offset(s.rect, dx, dy)); break;
-      case StepKind::Pixel: c.SetPixels(s.rect.Left + dx, s.rect.Top + dy, s.color); break;
+      case StepKind::Stretch:
+        c.StretchDraw(Offset(s.rect, dx, dy), s.graphic);
+        break;
+      case StepKind::Polyline:
+        c.Polyline(Offset(s.points, dx, dy));
+        break;
+      case StepKind::Polygon:
+        c.Polygon(Offset(s.points, dx, dy));
+        break;
+      case StepKind::Rectangle:
+        c.Rectangle(Offset(s.rect, dx, dy));
+        break;
+      case StepKind::Ellipse:
+        c.Ellipse(Offset(s.rect, dx, dy));
+        break;
+      case StepKind::FillRect:
+        c.FillRect(Offset(s.rect, dx, dy));
+        break;
+      case StepKind::Pixel:
+        c.SetPixels(s.rect.Left + dx, s.rect.Top + dy, s.color);
+        break;
       case StepKind::FocusRect:
         c.Pen = TPen{clWhite, 1, psDot, pmXor};
         c.Brush.Style = bsClear;
@@ -251,8 +267,7 @@ void TPaintBoxCanvas::Render(TBitmap& target, const TRect& area) const {
       }
       case StepKind::InvertPolygon: {
         const std::vector<TPoint> points = Offset(s.points, dx, dy);
-        HRGN region =
-            CreatePolygonRgn(points.data(), static_cast<int>(points.size()), s.fillMode);
+        HRGN region = CreatePolygonRgn(points.data(), static_cast<int>(points.size()), s.fillMode);
         InvertRgn(c.Handle(), region);
         DeleteObject(region);
         break;
@@ -286,8 +301,9 @@ void TPaintBox::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRegion region = event->region();
   auto paintArea = [&](const QRect& q) {
-    const TRect area = IntersectRect(TRect{q.left(), q.top(), q.left() + q.width(), q.top() + q.height()},
-                                     TRect{0, 0, width(), height()});
+    const TRect area =
+        IntersectRect(TRect{q.left(), q.top(), q.left() + q.width(), q.top() + q.height()},
+                      TRect{0, 0, width(), height()});
     if (area.IsEmpty()) return;
     TBitmap tile;
     tile.SetSize(area.Width(), area.Height());

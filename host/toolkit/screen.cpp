@@ -22,20 +22,47 @@ namespace {
 
 bool BuiltInShape(int id, Qt::CursorShape& shape) {
   switch (id) {
-    case crNone: shape = Qt::BlankCursor; return true;
-    case crArrow: shape = Qt::ArrowCursor; return true;
-    case crCross: shape = Qt::CrossCursor; return true;
-    case crIBeam: shape = Qt::IBeamCursor; return true;
-    case crSizeNESW: shape = Qt::SizeBDiagCursor; return true;
-    case crSizeNS: shape = Qt::SizeVerCursor; return true;
-    case crSizeNWSE: shape = Qt::SizeFDiagCursor; return true;
-    case crSizeWE: shape = Qt::SizeHorCursor; return true;
-    case crUpArrow: shape = Qt::UpArrowCursor; return true;
-    case crHourGlass: shape = Qt::WaitCursor; return true;
-    case crNo: shape = Qt::ForbiddenCursor; return true;
-    case crHandPoint: shape = Qt::PointingHandCursor; return true;
-    case crSizeAll: shape = Qt::SizeAllCursor; return true;
-    default: return false;
+    case crNone:
+      shape = Qt::BlankCursor;
+      return true;
+    case crArrow:
+      shape = Qt::ArrowCursor;
+      return true;
+    case crCross:
+      shape = Qt::CrossCursor;
+      return true;
+    case crIBeam:
+      shape = Qt::IBeamCursor;
+      return true;
+    case crSizeNESW:
+      shape = Qt::SizeBDiagCursor;
+      return true;
+    case crSizeNS:
+      shape = Qt::SizeVerCursor;
+      return true;
+    case crSizeNWSE:
+      shape = Qt::SizeFDiagCursor;
+      return true;
+    case crSizeWE:
+      shape = Qt::SizeHorCursor;
+      return true;
+    case crUpArrow:
+      shape = Qt::UpArrowCursor;
+      return true;
+    case crHourGlass:
+      shape = Qt::WaitCursor;
+      return true;
+    case crNo:
+      shape = Qt::ForbiddenCursor;
+      return true;
+    case crHandPoint:
+      shape = Qt::PointingHandCursor;
+      return true;
+    case crSizeAll:
+      shape = Qt::SizeAllCursor;
+      return true;
+    default:
+      return false;
   }
 }
 

@@ -102,7 +102,8 @@ bool TScrollBox::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Resize:
       if (watched != watched_) UpdateRange();
       break;
-    default: break;
+    default:
+      break;
   }
   return QScrollArea::eventFilter(watched, event);
 }

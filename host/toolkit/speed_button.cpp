@@ -91,8 +91,8 @@ void TSpeedButton::UpdateLook() {
   const bool hasText = !text().isEmpty();
   const bool hasGlyph = !glyph_->Glyph().Empty();
   setToolButtonStyle(hasText && hasGlyph ? Qt::ToolButtonTextBesideIcon
-                     : hasText          ? Qt::ToolButtonTextOnly
-                                        : Qt::ToolButtonIconOnly);
+                     : hasText           ? Qt::ToolButtonTextOnly
+                                         : Qt::ToolButtonIconOnly);
 }
 
 void TSpeedButton::DrawFocusRect(const TRect& rect) {

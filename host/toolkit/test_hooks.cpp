@@ -32,7 +32,9 @@ void ScriptFileDialog(std::optional<std::string> fileName) {
 
 std::vector<FileDialogCall> TakeFileDialogCalls() { return std::exchange(S().fileCalls, {}); }
 
-void ScriptFontDialog(std::function<bool(TFont&)> script) { S().fonts.push_back(std::move(script)); }
+void ScriptFontDialog(std::function<bool(TFont&)> script) {
+  S().fonts.push_back(std::move(script));
+}
 
 void CaptureMessages(bool on, int answer) {
   S().captureMessages = on;

@@ -127,11 +127,15 @@ TEST(FormTest, KeyPreviewShowsKeysToTheFormBeforeTheFocusedControl) {
     order.push_back("form down " + std::to_string(key) + (shift.Contains(ssCtrl) ? " ctrl" : ""));
     if (key == 'Z') key = 0;  // swallowed
   };
-  d.form.OnKeyPress = [&](TObject*, char& key) { order.push_back(std::string("form press ") + key); };
+  d.form.OnKeyPress = [&](TObject*, char& key) {
+    order.push_back(std::string("form press ") + key);
+  };
   d.edit->OnKeyDown = [&](TObject*, Word& key, TShiftState) {
     order.push_back("edit down " + std::to_string(key));
   };
-  d.edit->OnKeyPress = [&](TObject*, char& key) { order.push_back(std::string("edit press ") + key); };
+  d.edit->OnKeyPress = [&](TObject*, char& key) {
+    order.push_back(std::string("edit press ") + key);
+  };
   test_hooks::ScriptModal([&](TForm& form) {
     d.edit->setFocus();
     QTest::keyClick(d.edit, Qt::Key_A);
@@ -142,9 +146,9 @@ TEST(FormTest, KeyPreviewShowsKeysToTheFormBeforeTheFocusedControl) {
   d.form.ShowModal();
   // Ctrl itself is a key too.
   const std::vector<std::string> expected = {
-      "form down 65",      "form press a",   "edit down 65", "edit press a",   "form down 90",
-      "form down 17 ctrl", "edit down 17",   "form down 67 ctrl", "form press \x03",
-      "edit down 67",      "edit press \x03"};
+      "form down 65",    "form press a",      "edit down 65",   "edit press a",
+      "form down 90",    "form down 17 ctrl", "edit down 17",   "form down 67 ctrl",
+      "form press \x03", "edit down 67",      "edit press \x03"};
   EXPECT_EQ(order, expected);
   EXPECT_EQ(d.edit->Text(), "a");
 }

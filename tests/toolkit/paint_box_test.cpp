@@ -36,8 +36,8 @@ struct View {
     box->setGeometry(50, 50, 100, 100);
     box->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
       EXPECT_EQ(s, box);
-      log.push_back("down " + std::to_string(int(b)) + " " + Buttons(sh) + " " +
-                    std::to_string(x) + "," + std::to_string(y));
+      log.push_back("down " + std::to_string(int(b)) + " " + Buttons(sh) + " " + std::to_string(x) +
+                    "," + std::to_string(y));
     };
     box->OnMouseMove = [this](TObject*, TShiftState sh, int x, int y) {
       log.push_back("move " + Buttons(sh) + " " + std::to_string(x) + "," + std::to_string(y));
@@ -87,9 +87,8 @@ TEST(PaintBoxTest, ADoubleClickArrivesAsPressReleaseDoubleClickPressRelease) {
   View v;
   v.PointAt(QPoint(80, 90));
   QTest::mouseDClick(v.window(), Qt::LeftButton, Qt::NoModifier, QPoint(80, 90));
-  const std::vector<std::string> expected = {"down 0 L 30,40", "click",          "up 0  30,40",
-                                             "dblclick",       "down 0 L2 30,40", "click",
-                                             "up 0  30,40"};
+  const std::vector<std::string> expected = {"down 0 L 30,40",  "click", "up 0  30,40", "dblclick",
+                                             "down 0 L2 30,40", "click", "up 0  30,40"};
   EXPECT_EQ(v.log, expected);
 }
 
@@ -105,8 +104,8 @@ TEST(PaintBoxTest, MovesWithoutAButtonReachOnMouseMove) {
 void MakePicture(TBitmap& b) {
   b.SetPixelFormat(pf4bit);
   b.SetSize(4, 3);
-  const TColor colours[] = {clBlack, clMaroon, clGreen, clOlive, clNavy, clPurple,
-                            clTeal,  clGray,   clSilver, clRed,  clLime, clBlue};
+  const TColor colours[] = {clBlack, clMaroon, clGreen,  clOlive, clNavy, clPurple,
+                            clTeal,  clGray,   clSilver, clRed,   clLime, clBlue};
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 4; ++x) b.Canvas()->SetPixels(x, y, colours[y * 4 + x]);
 }
@@ -143,8 +142,8 @@ TEST(PaintBoxTest, OverlaysDrawOverTheStretchAndXorOnesUndoThemselves) {
   for (int y = 0; y < 15; ++y)
     for (int x = 0; x < 20; ++x) {
       const TColor a = before->Canvas()->Pixels(x, y), b = framed->Canvas()->Pixels(x, y);
-      const bool onFrame = (x == 2 || x == 11 || y == 2 || y == 9) && x >= 2 && x <= 11 &&
-                           y >= 2 && y <= 9;
+      const bool onFrame =
+          (x == 2 || x == 11 || y == 2 || y == 9) && x >= 2 && x <= 11 && y >= 2 && y <= 9;
       if (a != b) {
         EXPECT_TRUE(onFrame) << x << "," << y;
         EXPECT_EQ(b, a ^ 0xFFFFFF);
