@@ -95,7 +95,10 @@ void ReplaceFileSafely(const std::string& fileName, std::span<const std::uint8_t
     std::free(real);
   }
   struct stat old {};
-  const mode_t mode = stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
+  const bool exists = stat(target.c_str(), &old) == 0;
+  // A rename would replace a file the user may not write; refuse as a write would.
+  if (exists && access(target.c_str(), W_OK) != 0) Fail(fileName, errno);
+  const mode_t mode = exists ? (old.st_mode & 07777) : NewFileMode();
   const std::string temporary = WriteTemporary(target, bytes, mode);
   if (rename(temporary.c_str(), target.c_str()) != 0) {
     const int error = errno;

@@ -10,7 +10,7 @@
 namespace pictor {
 
 // Replaces fileName (the file a symbolic link points to, when it is one) with
-// bytes, keeping its permissions. Throws EWriteError naming the file and the
+// bytes, keeping its permissions; a file the user may not write is refused. Throws EWriteError naming the file and the
 // reason when any step fails; the file is then left as it was and no
 // temporary file remains.
 void ReplaceFileSafely(const std::string& fileName, std::span<const std::uint8_t> bytes);

@@ -10,6 +10,7 @@
 #include "host/graphics/icon.h"
 #include "host/graphics/jpeg_image.h"
 #include "host/graphics/streams.h"
+#include "resources/resource_bytes.h"
 
 namespace pictor {
 namespace {
@@ -85,6 +86,15 @@ TEST(PictureFile, EncodingConvertsToTheFormatAsked) {
   picture.Assign(bitmap.get());
   const std::vector<std::uint8_t> again = EncodePicture(picture, TPictureFormat::Bitmap);
   EXPECT_EQ(Decode<TBitmap>(again)->Canvas()->Pixels(0, 0), 0x00FF00);
+}
+
+TEST(PictureFile, TheBundledSampleLoadsAsA4BitBitmap) {
+  TPicture picture;
+  LoadBitmapBytes(picture, ResourceBytes(kSamplePicturePath));
+  auto* bitmap = dynamic_cast<TBitmap*>(picture.Graphic());
+  ASSERT_NE(bitmap, nullptr);
+  EXPECT_EQ(bitmap->PixelFormat(), pf4bit);
+  EXPECT_FALSE(bitmap->Empty());
 }
 
 TEST(PictureFile, AnEmptyPictureCannotBeEncoded) {

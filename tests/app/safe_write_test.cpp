@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "app_test_support.h"
 #include "host/graphics/errors.h"
@@ -53,6 +55,38 @@ TEST(SafeWrite, AFailedReplaceLeavesTheFileAsItWasAndNoTemporaryFile) {
   } catch (const EWriteError& e) {
     EXPECT_NE(std::string(e.what()).find("a.bmp"), std::string::npos) << e.what();
   }
+  EXPECT_EQ(ReadBytes(folder / "a.bmp"), (Bytes{1, 2, 3}));
+  EXPECT_EQ(folder.Names(), Names{"a.bmp"});
+}
+
+// Runs fn as an unprivileged user (root may write any file): in a child
+// process when the test runs as root. Returns fn's result.
+int AsUnprivilegedUser(const std::function<int()>& fn) {
+  if (geteuid() != 0) return fn();
+  const pid_t child = fork();
+  if (child == 0) {
+    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(99);
+    _exit(fn());
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(SafeWrite, AFileTheUserMayNotWriteIsNotReplaced) {
+  TempFolder folder;
+  chmod(folder.Path().c_str(), 0777);  // the folder lets anyone rename over the file
+  WriteBytes(folder / "a.bmp", {1, 2, 3});
+  chmod((folder / "a.bmp").c_str(), 0444);
+  const int result = AsUnprivilegedUser([&] {
+    try {
+      ReplaceFileSafely(folder / "a.bmp", Bytes{9});
+      return 1;
+    } catch (const EWriteError&) {
+      return 0;
+    }
+  });
+  EXPECT_EQ(result, 0);
   EXPECT_EQ(ReadBytes(folder / "a.bmp"), (Bytes{1, 2, 3}));
   EXPECT_EQ(folder.Names(), Names{"a.bmp"});
 }
