@@ -4,6 +4,7 @@
 
 #include <QTest>
 #include <QWindow>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,9 @@
 #include "host/toolkit/form.h"
 #include "host/toolkit/paint_box.h"
 #include "host/toolkit/panel.h"
+#include "host/toolkit/pointer.h"
 #include "host/toolkit/scroll_box.h"
+#include "host/toolkit/test_hooks.h"
 #include "tests/toolkit/test_application.h"
 
 namespace pictor {
@@ -90,6 +93,33 @@ TEST(PaintBoxTest, ADoubleClickArrivesAsPressReleaseDoubleClickPressRelease) {
   const std::vector<std::string> expected = {"down 0 L 30,40",  "click", "up 0  30,40", "dblclick",
                                              "down 0 L2 30,40", "click", "up 0  30,40"};
   EXPECT_EQ(v.log, expected);
+}
+
+TEST(PaintBoxTest, CaptureCanBeTakenAndGivenBack) {
+  View v;
+  EXPECT_EQ(GetCapture(), nullptr);
+  SetCapture(v.box);
+  EXPECT_EQ(GetCapture(), v.box);
+  v.PointAt(QPoint(5, 5));
+  QTest::mouseMove(v.window(), QPoint(10, 20));
+  ASSERT_FALSE(v.log.empty());
+  EXPECT_EQ(v.log.back(), "move  -40,-30");
+  ReleaseCapture();
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST(PaintBoxTest, AnExceptionOfAPointerHandlerIsShownAndEventsGoOn) {
+  View v;
+  v.box->OnMouseDown = [](TObject*, TMouseButton, TShiftState, int, int) {
+    throw std::runtime_error("press failed");
+  };
+  v.PointAt(QPoint(60, 60));
+  QTest::mousePress(v.window(), Qt::LeftButton, Qt::NoModifier, QPoint(60, 60));
+  QTest::mouseRelease(v.window(), Qt::LeftButton, Qt::NoModifier, QPoint(60, 60));
+  EXPECT_EQ(v.log, (std::vector<std::string>{"click", "up 0  10,10"}));
+  const auto messages = test_hooks::TakeMessages();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].Text, "press failed");
 }
 
 TEST(PaintBoxTest, MovesWithoutAButtonReachOnMouseMove) {
