@@ -28,19 +28,18 @@ struct TRunError {
 
 // Loads FILE (or the sample) into picture.
 void LoadSource(TPicture& picture, const std::string& file) {
-  if (file.empty()) {
-    LoadBitmapBytes(picture, ResourceBytes(kSamplePicturePath));
-    return;
-  }
-  const std::optional<TPictureFormat> format = FormatOfFile(file);
+  const std::optional<TPictureFormat> format =
+      file.empty() ? TPictureFormat::Bitmap : FormatOfFile(file);
   if (!format)
-    throw TRunError{kExitUsage, file +
-                                    ": not a picture file pictor reads (.bmp, .jpg, .ico, "
-                                    ".wmf, .emf)"};
+    throw TRunError{kExitUsage,
+                    file + ": not a picture file pictor reads (.bmp, .jpg, .ico, .wmf, .emf)"};
   try {
-    LoadPictureAs(picture, file, *format);
+    if (file.empty())
+      LoadBitmapBytes(picture, ResourceBytes(kSamplePicturePath));
+    else
+      LoadPictureAs(picture, file, *format);
   } catch (const std::exception& e) {
-    throw TRunError{kExitError, file + ": " + e.what()};
+    throw TRunError{kExitError, (file.empty() ? "the sample picture" : file) + ": " + e.what()};
   }
 }
 
@@ -120,6 +119,9 @@ int RunPictor(int argc, char** argv, std::ostream& out, std::ostream& err) {
   } catch (const TRunError& e) {
     err << "pictor: " << e.Message << "\n";
     return e.Code;
+  } catch (const std::exception& e) {
+    err << "pictor: " << e.what() << "\n";
+    return kExitError;
   }
 }
 
