@@ -55,6 +55,7 @@ void TdlgPictor::WireEvents() {
   sbRedo->OnClick = notify(&TdlgPictor::sbRedoClick);
   sbAbout->OnClick = notify(&TdlgPictor::sbAboutClick);
   tiText->SetOnTimer(notify(&TdlgPictor::tiTextTimer));
+  WireToolEvents();
 }
 
 }  // namespace pictor

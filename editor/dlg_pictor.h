@@ -88,6 +88,28 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
   // Snapshots the history holds at most; the first is never dropped.
   static constexpr int kHistoryCapacity = 19;
 
+  // Tool options, the pointer handlers of the paint box and the drawing tools
+  // (tools.cpp, pointer_dispatch.cpp, freehand.cpp, shapes.cpp).
+  void sbMakeClick();
+  void sbEraserClick(TObject* Sender);
+  void sbBrushClick(TObject* Sender);
+  void sbLineClick(TObject* Sender);
+  void sbRectangleClick(TObject* Sender);
+  void SetPenWidth();
+  void SetRectangleStyle();
+  void PaintBoxMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void PaintBoxMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+  void PaintBoxMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void PaintBoxDblClick(TObject* Sender);
+  void Spray(int X, int Y, TColor Color);
+  void SetShape();
+  void SetColoredShape();
+  void DrawColoredShape(int X, int Y);
+  static bool InRectangle(int X, int Y, int X1, int Y1, int X2, int Y2);
+  // Finishing a selection: filled in by the selection tools still to come.
+  void DrawSelection(TMouseButton Button, int X, int Y);
+  void DrawSelectionLasso(TMouseButton Button, int X, int Y);
+
  private:
   friend bool EditPictureProperty(TObject* Obj);
   friend struct TdlgPictorAccess;  // tests
@@ -132,6 +154,35 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
   std::unique_ptr<THistoryList> FHistory;
   bool FModified = false;
   TStatusBar* FStatusBar = nullptr;
+
+  // The tools: wiring, the steps of choosing a tool and the branches of the
+  // pointer handlers.
+  friend struct TdlgPictorToolsAccess;  // tests
+  // The last index of FPoints a polygon vertex may take.
+  static constexpr int kLastPolygonIndex = 1000;
+  void WireToolEvents();
+  void RunChooseStep(int step);
+  TPoint ImagePoint(int X, int Y) const;
+  void PullStroke(int& X, int& Y);
+  void FinishStep();
+  void StampTip(TMouseButton Button, TPoint P, TColor left, TColor right);
+  void PenPress(TMouseButton Button, TPoint P);
+  void SprayPress(TMouseButton Button, TPoint P);
+  void FillPress(TMouseButton Button, TPoint P);
+  void PickColorPress(TMouseButton Button, TPoint P);
+  void ShowPixelColor(TPoint P);
+  TSpeedButton* ChosenTipButton() const;
+  void PreparePreview(TMouseButton Button, bool filled);
+  void SetFigureStyle();
+  void CommitShape();
+  void LineStep(TObject* Sender, TMouseButton Button, TPoint P);
+  void FigureStep(TObject* Sender, TMouseButton Button, TPoint P);
+  void CurveStep(TObject* Sender, TMouseButton Button, TPoint P);
+  void CurveRelease(TPoint P);
+  void PolygonStep(TObject* Sender, TMouseButton Button, TPoint P);
+  void PolygonRelease(TPoint P);
+  void PolygonDoubleClick();
+  void ClosePolygon(int count);
 };
 
 }  // namespace pictor

@@ -5,10 +5,6 @@
 
 namespace pictor {
 
-void TdlgPictor::sbClick(TObject*) {}
-
-void TdlgPictor::tsHide(TObject*) {}
-
 void TdlgPictor::SetColorPalette() {}
 
 void TdlgPictor::DrawText_(TBitmap*) {}
