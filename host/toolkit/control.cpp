@@ -137,6 +137,7 @@ void TControl::HandleMousePress(QMouseEvent* event) {
   TMouseButton button;
   if (!MouseButtonOf(event->button(), button)) return;
   if (button == mbLeft) pressed_ = true;
+  NotePointerPress(this);
   const QPoint p = event->position().toPoint();
   const TShiftState shift = ShiftStateOf(event->modifiers(), event->buttons());
   RunGuarded([&] { MouseDown(button, shift, p.x(), p.y()); });
@@ -153,6 +154,7 @@ void TControl::HandleMouseRelease(QMouseEvent* event, bool clicks) {
   if (!MouseButtonOf(event->button(), button)) return;
   const QPoint p = event->position().toPoint();
   const TShiftState shift = ShiftStateOf(event->modifiers(), event->buttons());
+  NotePointerRelease(this, event->buttons());
   if (button == mbLeft) {
     const bool click = clicks && pressed_ && widget_->rect().contains(p);
     pressed_ = false;

@@ -17,4 +17,10 @@ Word VirtualKeyOf(const QKeyEvent& event);
 // 0 when it types none or one beyond 255.
 char KeyCharOf(const QKeyEvent& event);
 
+// The control that holds the pointer from a press to the release of the
+// last button (Qt's implicit grab), for GetCapture.
+class TControl;
+void NotePointerPress(TControl* control);
+void NotePointerRelease(TControl* control, Qt::MouseButtons stillHeld);
+
 }  // namespace pictor

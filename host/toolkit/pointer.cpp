@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "host/toolkit/control.h"
+#include "host/toolkit/input.h"
 
 namespace pictor {
 
@@ -18,8 +19,26 @@ void ReleaseCapture() {
   if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
 }
 
+namespace {
+
+// The widget pressed last while a button is held.
+QPointer<QWidget>& PressedWidget() {
+  static QPointer<QWidget> widget;
+  return widget;
+}
+
+}  // namespace
+
+void NotePointerPress(TControl* control) { PressedWidget() = control->Widget(); }
+
+void NotePointerRelease(TControl* control, Qt::MouseButtons stillHeld) {
+  if (stillHeld == Qt::NoButton && PressedWidget() == control->Widget()) PressedWidget() = nullptr;
+}
+
 TControl* GetCapture() {
   if (QWidget* grabber = QWidget::mouseGrabber()) return ControlOf(grabber);
+  if (QWidget* pressed = PressedWidget(); pressed && QApplication::mouseButtons() != Qt::NoButton)
+    return ControlOf(pressed);
   return nullptr;
 }
 

@@ -11,7 +11,8 @@ class TControl;
 // control captures the pointer by itself until the release.
 void SetCapture(TControl* control);
 void ReleaseCapture();
-// The control that holds the capture, or nullptr.
+// The control that holds the capture (set by SetCapture, or pressed while a
+// button is held), or nullptr.
 TControl* GetCapture();
 
 TPoint GetCursorPos();

@@ -66,8 +66,10 @@ TEST(PaintBoxTest, PointerEventsComeInClientPixelsAndStayCapturedUntilRelease) {
   View v;
   v.PointAt(QPoint(60, 70));
   QTest::mousePress(v.window(), Qt::LeftButton, Qt::ShiftModifier, QPoint(60, 70));
+  EXPECT_EQ(GetCapture(), v.box);
   QTest::mouseMove(v.window(), QPoint(10, 250));
   QTest::mouseRelease(v.window(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 250));
+  EXPECT_EQ(GetCapture(), nullptr);
   QTest::mouseMove(v.window(), QPoint(20, 260));  // not over the box any more
   const std::vector<std::string> expected = {"down 0 LS 10,20", "move L -40,200", "up 0  -40,200"};
   EXPECT_EQ(v.log, expected);
