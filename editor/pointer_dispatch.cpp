@@ -20,7 +20,7 @@ bool TdlgPictor::InRectangle(int X, int Y, int X1, int Y1, int X2, int Y2) {
 void TdlgPictor::PaintBoxMouseDown(TObject* Sender, TMouseButton Button, TShiftState, int X,
                                    int Y) {
   // Moves and the release reach the paint box wherever the pointer goes.
-  SetCapture(PaintBox);
+  if (GetCapture() != PaintBox) SetCapture(PaintBox);
   const TPoint P = ImagePoint(X, Y);
   FLastPoint = P;
   if (sbZoom->Down())
