@@ -4,6 +4,9 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWindow>
 #include <sstream>
 
 #include "app/exit_codes.h"
@@ -29,6 +32,22 @@ TButton& Button(TForm& form, const char* name) {
   TButton* button = form.findChild<TButton*>(name);
   if (!button) throw std::runtime_error(std::string("no button ") + name);
   return *button;
+}
+
+// A click of the left button at a point of the editor's paint box, sent to
+// the window as the platform sends it (the pen is the tool the editor starts with).
+void ClickPaintBox(TForm& form, int x, int y) {
+  QWidget* box = form.findChild<QWidget*>("PaintBox");
+  ASSERT_NE(box, nullptr);
+  const QPoint local = box->mapTo(box->window(), QPoint(x, y));
+  const QPoint global = box->mapToGlobal(QPoint(x, y));
+  for (const auto& [type, buttons] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
+                                      std::pair{QEvent::MouseButtonRelease, Qt::NoButton}}) {
+    QMouseEvent event(type, QPointF(local), QPointF(global), Qt::LeftButton, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(form.windowHandle(), &event);
+    QApplication::processEvents();
+  }
 }
 
 void ClickOnShow(const char* name) {
@@ -92,10 +111,28 @@ TEST_F(EditEndToEnd, AScriptedOkWithoutAChangeWritesNothing) {
   EXPECT_EQ(folder.Names(), Names{"a.bmp"});
 }
 
-TEST_F(EditEndToEnd, CancelWritesNothing) {
+TEST_F(EditEndToEnd, AScriptedOkAfterPaintingReplacesTheFile) {
+  testing::WriteBitmapFile(folder / "a.bmp", 8, 8, 0xFFFFFF);
+  test_hooks::ScriptModal([](TForm& form) {
+    ClickPaintBox(form, 2, 3);
+    form.DefaultButton()->Click();
+  });
+  EXPECT_EQ(Run(folder / "a.bmp"), kExitOk) << err;
+  EXPECT_EQ(out, "pictor: wrote " + (folder / "a.bmp") + "\n");
+  auto bitmap = LoadAs<TBitmap>(folder / "a.bmp");
+  EXPECT_EQ(bitmap->Width(), 8);
+  EXPECT_EQ(bitmap->Canvas()->Pixels(2, 3), clBlack);
+  EXPECT_EQ(bitmap->Canvas()->Pixels(3, 3), clWhite);
+  EXPECT_EQ(folder.Names(), Names{"a.bmp"});
+}
+
+TEST_F(EditEndToEnd, CancelAfterPaintingWritesNothing) {
   testing::WriteBitmapFile(folder / "a.bmp", 3, 3, 0xFFFFFF);
   const auto before = ReadBytes(folder / "a.bmp");
-  test_hooks::ScriptModal([](TForm& form) { form.CancelButton()->Click(); });
+  test_hooks::ScriptModal([](TForm& form) {
+    ClickPaintBox(form, 2, 2);
+    form.CancelButton()->Click();
+  });
   EXPECT_EQ(Run(folder / "a.bmp"), kExitOk) << err;
   EXPECT_EQ(out, "");
   EXPECT_EQ(ReadBytes(folder / "a.bmp"), before);
