@@ -12,6 +12,14 @@ namespace {
 
 // One bit per pixel: set while the pixel belongs to the fill colour and has not
 // been taken into the area yet. Rows are worked out on first visit.
+constexpr std::uint64_t kByteSpread = 0x0101010101010101ULL;
+
+std::uint64_t Load64(const std::uint8_t* p) {
+  std::uint64_t v;
+  std::memcpy(&v, p, 8);
+  return v;
+}
+
 class Candidates {
  public:
   Candidates(const BitmapImage& image, TColor color, bool border)
@@ -87,14 +95,39 @@ class Candidates {
     const int w = image_.width;
     auto set = [row](int x) { row[x >> 6] |= 1ULL << (x & 63); };
     switch (image_.bpp()) {
-      case 8:
-        for (int x = 0; x < w; ++x)
+      case 8: {
+        // Eight pixels of one index at a time where the row is uniform.
+        int x = 0;
+        for (; x + 8 <= w; x += 8) {
+          const std::uint64_t word = Load64(p + x);
+          if (word == p[x] * kByteSpread) {
+            if (indexMatch_[p[x]] != border_) row[x >> 6] |= 0xFFULL << (x & 63);
+            continue;
+          }
+          for (int i = x; i < x + 8; ++i)
+            if (indexMatch_[p[i]] != border_) set(i);
+        }
+        for (; x < w; ++x)
           if (indexMatch_[p[x]] != border_) set(x);
         break;
+      }
       case 24: {
         const std::uint8_t b = std::uint8_t(native_), g = std::uint8_t(native_ >> 8),
                            r = std::uint8_t(native_ >> 16);
-        for (int x = 0; x < w; ++x, p += 3)
+        // Eight pixels (24 bytes) of the colour at a time, compared as three words.
+        std::uint8_t pattern[24];
+        for (int i = 0; i < 8; ++i) pattern[3 * i] = b, pattern[3 * i + 1] = g, pattern[3 * i + 2] = r;
+        const std::uint64_t w0 = Load64(pattern), w1 = Load64(pattern + 8), w2 = Load64(pattern + 16);
+        int x = 0;
+        for (; x + 8 <= w; x += 8, p += 24) {
+          if (Load64(p) == w0 && Load64(p + 8) == w1 && Load64(p + 16) == w2) {
+            if (!border_) row[x >> 6] |= 0xFFULL << (x & 63);
+            continue;
+          }
+          for (int i = 0; i < 8; ++i)
+            if ((p[3 * i] == b && p[3 * i + 1] == g && p[3 * i + 2] == r) != border_) set(x + i);
+        }
+        for (; x < w; ++x, p += 3)
           if ((p[0] == b && p[1] == g && p[2] == r) != border_) set(x);
         break;
       }
@@ -112,8 +145,22 @@ class Candidates {
         }
         break;
       case 4: {
-        // Whole bytes at a time: two pixels per byte.
+        // Sixteen pixels at a time where eight bytes are the same; otherwise
+        // whole bytes: two pixels per byte.
         int x = 0;
+        for (; x + 16 <= w; x += 16) {
+          const std::uint8_t* q = p + (x >> 1);
+          if (Load64(q) == q[0] * kByteSpread) {
+            const std::uint64_t pair = std::uint64_t(indexMatch_[q[0] >> 4] != border_) |
+                                       std::uint64_t(indexMatch_[q[0] & 15] != border_) << 1;
+            row[x >> 6] |= (pair * 0x5555ULL) << (x & 63);
+            continue;
+          }
+          for (int i = 0; i < 8; ++i) {
+            if (indexMatch_[q[i] >> 4] != border_) set(x + 2 * i);
+            if (indexMatch_[q[i] & 15] != border_) set(x + 2 * i + 1);
+          }
+        }
         for (; x + 1 < w; x += 2) {
           const std::uint8_t byte = p[x >> 1];
           if (indexMatch_[byte >> 4] != border_) set(x);

@@ -15,6 +15,23 @@ NearestColorIndex::NearestColorIndex(std::span<const PALETTEENTRY> entries)
   }
 }
 
+// Entry j beats entry i everywhere in the cell starting at lo: nearer, or as
+// near with the lower index. The difference of the squared distances is linear
+// in the colour, so it keeps its sign over the cell when it does at the corners.
+bool NearestColorIndex::Dominates(int j, int i, const int lo[3]) const {
+  for (int corner = 0; corner < 8; ++corner) {
+    int di = 0, dj = 0;
+    for (int k = 0; k < 3; ++k) {
+      const int v = lo[k] + ((corner >> k) & 1) * 7;
+      const int a = rgb_[i * 3 + k] - v, b = rgb_[j * 3 + k] - v;
+      di += a * a;
+      dj += b * b;
+    }
+    if (dj > di || (dj == di && j > i)) return false;
+  }
+  return true;
+}
+
 NearestColorIndex::Cell NearestColorIndex::Build(unsigned cell) {
   const int lo[3] = {int((cell >> 10) & 31) << 3, int((cell >> 5) & 31) << 3, int(cell & 31) << 3};
   const std::size_t n = rgb_.size() / 3;
@@ -35,12 +52,29 @@ NearestColorIndex::Cell NearestColorIndex::Build(unsigned cell) {
     nearDist[i] = dmin;
     bound = std::min(bound, dmax);
   }
+  std::vector<int> near;
+  for (std::size_t i = 0; i < n; ++i)
+    if (nearDist[i] <= bound) near.push_back(static_cast<int>(i));
   Cell c;
   c.offset = static_cast<std::uint32_t>(pool_.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    if (nearDist[i] <= bound) pool_.push_back(static_cast<std::uint8_t>(i));
+  for (int i : near) {
+    bool dominated = false;
+    for (int j : near)
+      if (j != i && Dominates(j, i, lo)) {
+        dominated = true;
+        break;
+      }
+    if (!dominated) pool_.push_back(static_cast<std::uint8_t>(i));
   }
   c.count = static_cast<std::uint32_t>(pool_.size()) - c.offset;
+  if (c.count > 1 && table_.size() + 512 <= kMaxTableBytes) {
+    const std::uint32_t start = static_cast<std::uint32_t>(table_.size());
+    table_.resize(table_.size() + 512);
+    for (unsigned k = 0; k < 512; ++k)
+      table_[start + k] = static_cast<std::uint8_t>(
+          Search(c, lo[0] + int(k >> 6), lo[1] + int((k >> 3) & 7), lo[2] + int(k & 7)));
+    c = Cell{start, kTabled};
+  }
   cells_[cell] = c;
   return c;
 }

@@ -1,6 +1,9 @@
 // Nearest palette entry of a colour by squared RGB distance, lowest index on
 // ties. The colour cube is split into 32 x 32 x 32 cells; each cell keeps the
-// few entries that can be nearest to any colour in it, found on first use.
+// few entries that can be nearest to any colour in it, found on first use:
+// those not farther than the nearest entry's farthest point of the cell, less
+// those another of them beats over the whole cell. A cell left with several
+// is answered once for each of its colours, so a lookup is two loads.
 #pragma once
 
 #include <cstdint>
@@ -21,20 +24,27 @@ class NearestColorIndex {
     Cell c = cells_[cell];
     if (c.count == 0) c = Build(cell);
     if (c.count == 1) return pool_[c.offset];
+    if (c.count == kTabled) return table_[c.offset + ((r & 7u) << 6 | (g & 7u) << 3 | (b & 7u))];
     return Search(c, r, g, b);
   }
 
  private:
   struct Cell {
     std::uint32_t offset = 0;
-    std::uint32_t count = 0;  // 0: not built yet
+    std::uint32_t count = 0;  // 0: not built yet; kTabled: offset is into table_
   };
+  static constexpr std::uint32_t kTabled = 0xFFFFFFFFu;
+  // Cells with several candidates get a table of their 512 colours' answers,
+  // up to this many bytes of tables; later ones are searched per colour.
+  static constexpr std::size_t kMaxTableBytes = std::size_t{8} << 20;
   Cell Build(unsigned cell);
+  bool Dominates(int j, int i, const int lo[3]) const;
   int Search(Cell c, int r, int g, int b) const;
 
   std::vector<std::uint8_t> rgb_;  // r, g, b of each entry
   std::vector<Cell> cells_;
   std::vector<std::uint8_t> pool_;
+  std::vector<std::uint8_t> table_;
 };
 
 // Index of the entry of the palette nearest to the colour, among its first

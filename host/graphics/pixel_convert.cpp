@@ -89,6 +89,22 @@ void RowEncoder::Encode(int y, int x0, int n, const std::uint32_t* in) {
   std::uint8_t* row = image_.Row(y);
   switch (image_.bpp()) {
     case 8:
+      if (nearest_) {
+        // The hot path of palette conversions: the lookup inlined, repeats skipped.
+        std::uint32_t last = lastColor_, index = lastNative_;
+        for (int i = 0; i < n; ++i) {
+          const std::uint32_t c = in[i];
+          if (c != last) {
+            last = c;
+            index = static_cast<std::uint32_t>(
+                nearest_->Find(std::uint8_t(c >> 16), std::uint8_t(c >> 8), std::uint8_t(c)));
+          }
+          row[x0 + i] = static_cast<std::uint8_t>(index);
+        }
+        lastColor_ = last;
+        lastNative_ = index;
+        break;
+      }
       for (int i = 0; i < n; ++i) row[x0 + i] = static_cast<std::uint8_t>(Native(in[i]));
       break;
     case 24: {

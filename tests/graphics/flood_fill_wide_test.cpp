@@ -1,0 +1,74 @@
+// Flood fill on rows wide enough for the whole-word scanning of uniform runs:
+// the result matches a plain pixel-by-pixel search of the 4-connected area.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "host/graphics/canvas.h"
+#include "tests/graphics/test_support.h"
+
+namespace pictor {
+namespace {
+
+// The pixels a 4-connected fill from (x, y) covers: those of `color`
+// (surface) or those not of `color` (border), reached through such pixels.
+std::vector<bool> Expected(TBitmap& b, int x, int y, TColor color, bool border) {
+  const int w = b.Width(), h = b.Height();
+  std::vector<bool> in(static_cast<std::size_t>(w) * h, false);
+  auto inside = [&](int px, int py) { return (b.Canvas()->Pixels(px, py) == color) != border; };
+  if (!inside(x, y)) return in;
+  std::vector<std::pair<int, int>> stack{{x, y}};
+  in[static_cast<std::size_t>(y) * w + x] = true;
+  while (!stack.empty()) {
+    auto [px, py] = stack.back();
+    stack.pop_back();
+    const int dx[] = {1, -1, 0, 0}, dy[] = {0, 0, 1, -1};
+    for (int k = 0; k < 4; ++k) {
+      const int nx = px + dx[k], ny = py + dy[k];
+      if (nx < 0 || ny < 0 || nx >= w || ny >= h) continue;
+      const std::size_t at = static_cast<std::size_t>(ny) * w + nx;
+      if (in[at] || !inside(nx, ny)) continue;
+      in[at] = true;
+      stack.push_back({nx, ny});
+    }
+  }
+  return in;
+}
+
+class FloodFillWide : public ::testing::TestWithParam<TPixelFormat> {};
+
+TEST_P(FloodFillWide, MatchesAPixelByPixelSearch) {
+  std::mt19937 rng(11);
+  const TColor colours[] = {clWhite, clBlack, clRed, clBlue};
+  for (int round = 0; round < 6; ++round) {
+    auto b = testing::WhiteBitmap(GetParam(), 150, 12);
+    TCanvas& c = *b->Canvas();
+    // Long uniform runs broken by scattered pixels and bars of other colours.
+    for (int i = 0; i < 60; ++i)
+      c.SetPixels(static_cast<int>(rng() % 150), static_cast<int>(rng() % 12), colours[rng() % 4]);
+    c.Brush.Color = clRed;
+    c.FillRect(TRect{40, 3, 41 + static_cast<int>(rng() % 50), 9});
+    const bool border = round % 2 == 1;
+    const TColor target = border ? clRed : clWhite;
+    const int sx = 3 + round, sy = round;
+    const std::vector<bool> expected = Expected(*b, sx, sy, target, border);
+    std::vector<TColor> before;
+    for (int y = 0; y < 12; ++y)
+      for (int x = 0; x < 150; ++x) before.push_back(c.Pixels(x, y));
+    c.Brush.Color = clLime;
+    c.FloodFill(sx, sy, target, border ? fsBorder : fsSurface);
+    for (int y = 0; y < 12; ++y)
+      for (int x = 0; x < 150; ++x) {
+        const std::size_t at = static_cast<std::size_t>(y) * 150 + x;
+        ASSERT_EQ(c.Pixels(x, y), expected[at] ? clLime : before[at])
+            << "round " << round << " at " << x << "," << y;
+      }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, FloodFillWide,
+                         ::testing::Values(pf4bit, pf8bit, pf24bit, pf32bit, pf16bit));
+
+}  // namespace
+}  // namespace pictor
