@@ -2,6 +2,7 @@
 // scripted buttons, and what the property and the designer see afterwards.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include "host/graphics/bitmap.h"
 #include "host/graphics/canvas.h"
@@ -75,7 +76,8 @@ TEST_F(PictureEditTest, ClearEmptiesThePictureWithoutTellingTheDesigner) {
 }
 
 TEST_F(PictureEditTest, AFileLoadedIntoABitmapPropertyReachesTheComponent) {
-  const std::string file = ::testing::TempDir() + "pictor_ide_edit.bmp";
+  const std::string file =
+      ::testing::TempDir() + "pictor_ide_edit_" + std::to_string(getpid()) + ".bmp";
   TBitmap loaded;
   loaded.SetSize(6, 5);
   loaded.Canvas()->SetPixels(5, 4, clRed);
