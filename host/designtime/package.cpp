@@ -24,9 +24,9 @@ std::string LastDlError() {
 
 std::unique_ptr<TPackage> TPackage::Load(const std::string& fileName) {
   dlerror();
-  // The code stays mapped after the package is closed: the toolkit may still
-  // hold pointers into it (type registrations, resources), as a host that
-  // unloads a package keeps its module until the end of the process.
+  // The library stays mapped after the package is closed, since the toolkit
+  // may still hold pointers into it (type registrations, resources); closing
+  // removes the package's registrations.
   void* handle = dlopen(fileName.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
   if (!handle) throw EPackageError("Cannot load package " + fileName + ": " + LastDlError());
   std::unique_ptr<TPackage> package(new TPackage(fileName, handle));

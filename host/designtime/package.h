@@ -21,7 +21,8 @@ class TPackage {
   // one, in the package's unit order. When a Register fails, what the package
   // registered so far is removed, the library closed, and EPackageError raised.
   static std::unique_ptr<TPackage> Load(const std::string& fileName);
-  // Removes the package's registrations, then closes the library.
+  // Removes the package's registrations, then closes the library (whose code
+  // stays mapped until the process ends).
   ~TPackage();
   TPackage(const TPackage&) = delete;
   TPackage& operator=(const TPackage&) = delete;
