@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <new>
 #include <string>
 #include <utility>
@@ -13,16 +14,70 @@
 namespace pictor {
 namespace {
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
+// Freed blocks up to this size may be kept for the next image.
+constexpr std::size_t kMaxSpare = std::size_t{256} << 20;
+
+std::size_t HugeRounded(std::size_t size) { return (size + kHugePage - 1) / kHugePage * kHugePage; }
+
+// The most recently freed big block, kept for the next image of about its
+// size: replacing a picture by one of the same size (loading, undo, copies)
+// then reuses memory whose pages are already mapped instead of faulting in
+// and zeroing fresh ones.
+class SpareBlock {
+ public:
+  void* Take(std::size_t rounded) {
+    std::lock_guard lock(mutex_);
+    if (!block_ || capacity_ < rounded || capacity_ > 2 * rounded) return nullptr;
+    capacity_ = 0;
+    return std::exchange(block_, nullptr);
+  }
+  // Keeps the block or frees it.
+  void Give(void* block, std::size_t rounded) {
+    if (rounded > kMaxSpare) {
+      std::free(block);
+      return;
+    }
+    void* old;
+    {
+      std::lock_guard lock(mutex_);
+      old = std::exchange(block_, block);
+      capacity_ = rounded;
+    }
+    std::free(old);
+  }
+
+ private:
+  std::mutex mutex_;
+  void* block_ = nullptr;
+  std::size_t capacity_ = 0;
+};
+
+// Never destroyed: images freed during exit may still hand their block over.
+SpareBlock& Spare() {
+  static SpareBlock* spare = new SpareBlock;
+  return *spare;
 }
+
+void Release(std::uint8_t* data, std::size_t size) {
+  if (data && size >= kHugePage)
+    Spare().Give(data, HugeRounded(size));
+  else
+    std::free(data);
+}
+
+}  // namespace
 
 PixelBuffer::PixelBuffer(std::size_t size) : size_(size) {
   if (size == 0) return;
   void* p = nullptr;
   if (size >= kHugePage) {
     // Big images get huge pages: far fewer page faults when they are filled.
-    std::size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
-    if (posix_memalign(&p, kHugePage, rounded) != 0) p = nullptr;
-    if (p) madvise(p, rounded, MADV_HUGEPAGE);
+    const std::size_t rounded = HugeRounded(size);
+    p = Spare().Take(rounded);
+    if (!p) {
+      if (posix_memalign(&p, kHugePage, rounded) != 0) p = nullptr;
+      if (p) madvise(p, rounded, MADV_HUGEPAGE);
+    }
   } else {
     p = std::malloc(size);
   }
@@ -35,14 +90,14 @@ PixelBuffer::PixelBuffer(PixelBuffer&& other) noexcept
 
 PixelBuffer& PixelBuffer::operator=(PixelBuffer&& other) noexcept {
   if (this != &other) {
-    std::free(data_);
+    Release(data_, size_);
     data_ = std::exchange(other.data_, nullptr);
     size_ = std::exchange(other.size_, 0);
   }
   return *this;
 }
 
-PixelBuffer::~PixelBuffer() { std::free(data_); }
+PixelBuffer::~PixelBuffer() { Release(data_, size_); }
 
 OwnedPalette::OwnedPalette(HPALETTE handle) : handle_(handle), data_(gdi::LookupPalette(handle)) {
   if (!data_) handle_ = HPALETTE{};

@@ -106,6 +106,14 @@ void StretchBlit(BitmapImage& target, const TRect& destRect, const BitmapImage& 
       DecodeRow(source, sy, minCol, maxCol - minCol + 1, decoded.data());
       decodedRow = sy;
     }
+    if (identityCols && !options.transparent) {
+      // Same width, not mirrored, nothing skipped: the decoded row is the line.
+      const std::uint32_t* from = decoded.data() + (cols.front() - minCol);
+      pieces([&](int a, int b) { encoder.Encode(y, a, b - a, from + (a - visible.Left)); });
+      previousRow = sy;
+      previousY = y;
+      continue;
+    }
     bool anySkipped = false;
     for (int i = 0; i < n; ++i) {
       const int c = cols[static_cast<std::size_t>(i)];

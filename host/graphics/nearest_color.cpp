@@ -55,8 +55,7 @@ NearestColorIndex::Cell NearestColorIndex::Build(unsigned cell) {
   std::vector<int> near;
   for (std::size_t i = 0; i < n; ++i)
     if (nearDist[i] <= bound) near.push_back(static_cast<int>(i));
-  Cell c;
-  c.offset = static_cast<std::uint32_t>(pool_.size());
+  const std::uint32_t first = static_cast<std::uint32_t>(pool_.size());
   for (int i : near) {
     bool dominated = false;
     for (int j : near)
@@ -66,14 +65,20 @@ NearestColorIndex::Cell NearestColorIndex::Build(unsigned cell) {
       }
     if (!dominated) pool_.push_back(static_cast<std::uint8_t>(i));
   }
-  c.count = static_cast<std::uint32_t>(pool_.size()) - c.offset;
-  if (c.count > 1 && table_.size() + 512 <= kMaxTableBytes) {
-    const std::uint32_t start = static_cast<std::uint32_t>(table_.size());
+  const auto count = static_cast<std::uint16_t>(pool_.size() - first);
+  Cell c{first, count, kSearch};
+  if (count == 1) {
+    c = Cell{static_cast<std::uint32_t>(table_.size()), 0, kAnswer};
+    table_.push_back(pool_[first]);
+    pool_.pop_back();
+  } else if (table_.size() + 512 <= kMaxTableBytes) {
+    const auto start = static_cast<std::uint32_t>(table_.size());
     table_.resize(table_.size() + 512);
     for (unsigned k = 0; k < 512; ++k)
       table_[start + k] = static_cast<std::uint8_t>(
           Search(c, lo[0] + int(k >> 6), lo[1] + int((k >> 3) & 7), lo[2] + int(k & 7)));
-    c = Cell{start, kTabled};
+    pool_.resize(first);
+    c = Cell{start, 511, kAnswer};
   }
   cells_[cell] = c;
   return c;
@@ -82,7 +87,7 @@ NearestColorIndex::Cell NearestColorIndex::Build(unsigned cell) {
 int NearestColorIndex::Search(Cell c, int r, int g, int b) const {
   int best = pool_[c.offset];
   int bestDist = INT_MAX;
-  for (std::uint32_t k = 0; k < c.count; ++k) {
+  for (std::uint32_t k = 0; k < c.maskOrCount; ++k) {
     int i = pool_[c.offset + k];
     int dr = rgb_[i * 3] - r;
     int dg = rgb_[i * 3 + 1] - g;

@@ -21,19 +21,28 @@ class NearestColorIndex {
 
   int Find(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     const unsigned cell = (unsigned(r >> 3) << 10) | (unsigned(g >> 3) << 5) | unsigned(b >> 3);
+    const unsigned local = (r & 7u) << 6 | (g & 7u) << 3 | (b & 7u);
     Cell c = cells_[cell];
-    if (c.count == 0) c = Build(cell);
-    if (c.count == 1) return pool_[c.offset];
-    if (c.count == kTabled) return table_[c.offset + ((r & 7u) << 6 | (g & 7u) << 3 | (b & 7u))];
+    // One path for a single candidate and a tabled cell, without a branch
+    // that photographs would make unpredictable.
+    if (c.kind == kAnswer) [[likely]]
+      return table_[c.offset + (local & c.maskOrCount)];
+    if (c.kind == kUnbuilt) {
+      c = Build(cell);
+      if (c.kind == kAnswer) return table_[c.offset + (local & c.maskOrCount)];
+    }
     return Search(c, r, g, b);
   }
 
  private:
+  enum : std::uint16_t { kUnbuilt, kAnswer, kSearch };
   struct Cell {
-    std::uint32_t offset = 0;
-    std::uint32_t count = 0;  // 0: not built yet; kTabled: offset is into table_
+    std::uint32_t offset = 0;  // into table_ (kAnswer) or pool_ (kSearch)
+    // kAnswer: 0 for one answer for the whole cell, 511 for a table of its
+    // 512 colours; kSearch: the number of candidates.
+    std::uint16_t maskOrCount = 0;
+    std::uint16_t kind = kUnbuilt;
   };
-  static constexpr std::uint32_t kTabled = 0xFFFFFFFFu;
   // Cells with several candidates get a table of their 512 colours' answers,
   // up to this many bytes of tables; later ones are searched per colour.
   static constexpr std::size_t kMaxTableBytes = std::size_t{8} << 20;
