@@ -11,6 +11,7 @@
 #include "editor/dlg_pictor.h"
 #include "host/graphics/icon.h"
 #include "host/graphics/jpeg_image.h"
+#include "host/graphics/metafile.h"
 #include "host/graphics/picture.h"
 #include "host/toolkit/application.h"
 #include "host/toolkit/test_hooks.h"
@@ -146,6 +147,17 @@ TEST_F(EditPicturePropertyTest, AJpegStaysJpegAndAnIconBecomesABitmapOfItsSize) 
   EXPECT_STREQ(iconPicture.Graphic()->ClassName(), "TBitmap");
   EXPECT_EQ(iconPicture.Width(), icon.Width());
   EXPECT_EQ(iconPicture.Height(), icon.Height());
+
+  // A metafile not painted on stays a metafile, even after OK.
+  TPicture metafilePicture;
+  TMetafile metafile;
+  metafile.LoadFromFile(Corpus("emf/figures.emf"));
+  metafilePicture.Assign(&metafile);
+  EXPECT_TRUE(Edit(&metafilePicture, [&](TdlgPictor& dialog, TdlgPictorAccess& a) {
+    EXPECT_EQ(a.Bitmap().Width(), metafile.Width());
+    dialog.btOK->Click();
+  }));
+  EXPECT_STREQ(metafilePicture.Graphic()->ClassName(), "TMetafile");
 }
 
 TEST_F(EditPicturePropertyTest, CancelLeavesAndClearEmptiesTheObject) {
@@ -159,6 +171,13 @@ TEST_F(EditPicturePropertyTest, CancelLeavesAndClearEmptiesTheObject) {
   }));
   EXPECT_EQ(picture.Graphic(), held);
   EXPECT_EQ(picture.Bitmap()->Canvas()->Pixels(0, 0), clWhite);
+
+  // The close box is Cancel too.
+  EXPECT_FALSE(Edit(&picture, [](TdlgPictor& dialog, TdlgPictorAccess& a) {
+    Paint(a);
+    dialog.Close();
+  }));
+  EXPECT_EQ(picture.Graphic(), held);
 
   EXPECT_FALSE(
       Edit(&picture, [](TdlgPictor& dialog, TdlgPictorAccess&) { dialog.btClear->Click(); }));
