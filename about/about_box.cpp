@@ -2,6 +2,7 @@
 
 #include "host/toolkit/application.h"
 #include "host/toolkit/screen.h"
+#include "host/toolkit/shell.h"
 
 namespace pictor {
 
@@ -29,8 +30,7 @@ std::string TFormAbout::LinkTarget(const std::string& caption) {
 void TFormAbout::lblLinkClick(TObject* Sender) {
   auto* link = dynamic_cast<TLabel*>(Sender);
   if (!link) return;
-  const std::string target = LinkTarget(link->Caption());
-  (void)target;  // opened with the desktop's handler once the toolkit offers it
+  ShellOpen(LinkTarget(link->Caption()));
 }
 
 }  // namespace pictor

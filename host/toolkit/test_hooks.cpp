@@ -15,6 +15,8 @@ struct Scripts {
   std::vector<Message> messages;
   bool captureHelp = false;
   std::vector<std::string> helpFiles;
+  bool captureOpened = false;
+  std::vector<std::string> opened;
 };
 
 Scripts& S() {
@@ -46,6 +48,10 @@ std::vector<Message> TakeMessages() { return std::exchange(S().messages, {}); }
 void CaptureHelp(bool on) { S().captureHelp = on; }
 
 std::vector<std::string> TakeHelpFiles() { return std::exchange(S().helpFiles, {}); }
+
+void CaptureOpened(bool on) { S().captureOpened = on; }
+
+std::vector<std::string> TakeOpened() { return std::exchange(S().opened, {}); }
 
 int PendingScripts() {
   return static_cast<int>(S().modal.size() + S().files.size() + S().fonts.size());
@@ -89,6 +95,12 @@ std::optional<int> RecordMessage(const std::string& text, TMsgDlgType type) {
 bool RecordHelp(const std::string& file) {
   if (!S().captureHelp) return false;
   S().helpFiles.push_back(file);
+  return true;
+}
+
+bool RecordOpened(const std::string& path) {
+  if (!S().captureOpened) return false;
+  S().opened.push_back(path);
   return true;
 }
 

@@ -52,6 +52,11 @@ std::vector<Message> TakeMessages();
 void CaptureHelp(bool on);
 std::vector<std::string> TakeHelpFiles();
 
+// While on, files and folders opened with the desktop's handler are recorded
+// instead of opened (after the checks).
+void CaptureOpened(bool on);
+std::vector<std::string> TakeOpened();
+
 // Queued scripts not used yet (a test checks that all were used).
 int PendingScripts();
 void ClearScripts();
@@ -62,6 +67,7 @@ std::optional<std::optional<std::string>> TakeFileScript(const FileDialogCall& c
 std::optional<std::function<bool(TFont&)>> TakeFontScript();
 std::optional<int> RecordMessage(const std::string& text, TMsgDlgType type);
 bool RecordHelp(const std::string& file);
+bool RecordOpened(const std::string& path);
 
 }  // namespace test_hooks
 }  // namespace pictor

@@ -5,6 +5,7 @@
 
 #include "host/toolkit/application.h"
 #include "host/toolkit/screen.h"
+#include "host/toolkit/shell.h"
 #include "host/toolkit/test_hooks.h"
 
 namespace pictor {
@@ -27,6 +28,23 @@ TEST(FormAbout, LinksLeadIntoTheProgramsHomeFolder) {
   EXPECT_EQ(TFormAbout::LinkTarget(about.lblReadme->Caption()), home + "README.md");
   EXPECT_EQ(TFormAbout::LinkTarget(about.lblHome->Caption()), home);
   EXPECT_EQ(TFormAbout::LinkTarget("/usr/share/doc"), "/usr/share/doc");
+}
+
+TEST(FormAbout, ClickingALinkOpensItsTargetOrSaysItIsMissing) {
+  TFormAbout about;
+  test_hooks::CaptureOpened(true);
+  // The folder exists (it holds this program); a README is not beside the test program.
+  about.lblHome->Click();
+  EXPECT_EQ(test_hooks::TakeOpened(), std::vector<std::string>{TApplication::ExeDir()});
+  try {
+    about.lblReadme->Click();
+    ADD_FAILURE() << "a missing file opened";
+  } catch (const EShellError& e) {
+    EXPECT_NE(std::string(e.what()).find(TApplication::ExeDir() + "README.md"), std::string::npos)
+        << e.what();
+  }
+  EXPECT_TRUE(test_hooks::TakeOpened().empty());
+  test_hooks::CaptureOpened(false);
 }
 
 TEST(FormAbout, OkClosesTheBoxWithResultOne) {

@@ -1,0 +1,20 @@
+// Opening a file or folder with the desktop's handler for it (the about box's
+// links, the help file).
+#pragma once
+
+#include <string>
+
+#include "host/graphics/errors.h"
+
+namespace pictor {
+
+// A file or folder that cannot be opened: missing, or nothing opens it.
+class EShellError : public Exception {
+  using Exception::Exception;
+};
+
+// Opens the existing file or folder with the desktop's handler; throws
+// EShellError naming the path when it does not exist or nothing opens it.
+void ShellOpen(const std::string& path);
+
+}  // namespace pictor
