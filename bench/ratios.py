@@ -68,7 +68,7 @@ def main(argv):
     header = ("case", "measured ms", "reference ms", "ratio", "target", "")
     cells = [header] + [
         (c, fmt(m, ".2f"), fmt(r, ".2f"), fmt(x, ".2f") + ("x" if x else ""),
-         fmt(t, ".0f") + ("x" if t else ""), v)
+         fmt(t, "g") + ("x" if t else ""), v)
         for c, m, r, x, t, v in table
     ]
     if "--markdown" in argv:
