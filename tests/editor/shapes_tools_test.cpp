@@ -61,19 +61,27 @@ TEST_F(ShapesTest, ALineLeavesOutItsEndPixelAndIsCommittedAtRelease) {
 }
 
 TEST_F(ShapesTest, ARectangleIsTheSameDraggedEitherWay) {
-  Choose(dialog.sbRectangle);
-  Choose(dialog.sbRectangle2);
-  Drag(5, 5, 15, 12);
-  auto forward = std::make_unique<TBitmap>();
-  forward->Assign(&a.Bitmap());
-  Open();
-  Choose(dialog.sbRectangle);
-  Drag(15, 12, 5, 5);
-  EXPECT_TRUE(SameAs(*forward));
-  EXPECT_EQ(Pixel(5, 5), clRed);
-  EXPECT_EQ(Pixel(14, 11), clRed);
-  EXPECT_EQ(Pixel(15, 12), clWhite);
-  EXPECT_EQ(Pixel(10, 8), clBlue);
+  for (TPixelFormat format : {pf24bit, pf4bit}) {
+    Open(40, 30, format);
+    Choose(dialog.sbRectangle);
+    Choose(dialog.sbRectangle2);
+    Press(5, 5);
+    Move(30, 25);  // a larger rubber band first: the preview starts afresh each step
+    Move(15, 12);
+    Release(15, 12);
+    auto forward = std::make_unique<TBitmap>();
+    forward->Assign(&a.Bitmap());
+    Open(40, 30, format);
+    Choose(dialog.sbRectangle);
+    Drag(15, 12, 5, 5);
+    EXPECT_TRUE(SameAs(*forward));
+    EXPECT_EQ(Pixel(5, 5), clRed);
+    EXPECT_EQ(Pixel(14, 11), clRed);
+    EXPECT_EQ(Pixel(15, 12), clWhite);
+    EXPECT_EQ(Pixel(10, 8), clBlue);
+    EXPECT_EQ(Pixel(20, 20), clWhite);
+    EXPECT_EQ(a.Bitmap().PixelFormat(), format);
+  }
 }
 
 TEST_F(ShapesTest, TheThreeStylesWithBothButtons) {
