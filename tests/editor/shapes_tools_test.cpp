@@ -118,6 +118,27 @@ TEST_F(ShapesTest, TheThreeStylesWithBothButtons) {
   }
 }
 
+TEST_F(ShapesTest, EachFigureDrawsWithTheRightButtonAndTheMiddleButtonOnlyMarksAStep) {
+  for (TSpeedButton* tool :
+       {dialog.sbLine, dialog.sbRectangle, dialog.sbRoundRectangle, dialog.sbEllipse}) {
+    SCOPED_TRACE(tool->Hint());
+    SetUp();
+    Choose(tool);
+    Drag(4, 4, 36, 16, mbRight);
+    EXPECT_FALSE(Painted().empty());
+    EXPECT_EQ(Pixel(20, 20), clWhite);
+    for (TPoint p : Painted()) EXPECT_EQ(Pixel(p.X, p.Y), clBlue);
+    const std::size_t painted = Painted().size();
+    // Moves with the middle button held are no drag steps: the press alone
+    // makes a figure of one point, which draws nothing.
+    a.Modified() = false;
+    Drag(4, 20, 36, 28, mbMiddle);
+    EXPECT_TRUE(a.Modified());
+    EXPECT_EQ(Painted().size(), painted);
+    EXPECT_EQ(a.HistoryIndex(), 2);
+  }
+}
+
 TEST_F(ShapesTest, RoundRectangleCornersAreHalfTheFigureAndEllipsesAreInscribed) {
   Open(60, 40);
   Choose(dialog.sbRoundRectangle);
