@@ -3,8 +3,12 @@
 // methods live in files named by concern: dlg_pictor.cpp (construction and
 // event wiring), form_state.cpp (creation, frames, the button column),
 // view.cpp (drawing the view and the zoom), history.cpp (undo and redo),
-// edit_picture_property.cpp (the "&File..." button), later_tools.cpp (what the
-// tools still to come will fill in).
+// edit_picture_property.cpp (the "&File..." button), tools.cpp (tool
+// selection and options), pointer_dispatch.cpp (the paint box's mouse
+// events), freehand.cpp (pen, eraser, brush, spray, fill, colour picker,
+// zoom), shapes.cpp (lines, curves and figures), later_tools.cpp and
+// later_selection.cpp (what the colour strip, text and selection tools still
+// to come will fill in).
 #pragma once
 
 #include <array>

@@ -1,6 +1,5 @@
-// Methods of the window that the tools still to come fill in: tool
-// selection, leaving an option page, the colour strip and the text tool.
-// Until then the window calls them and they do nothing.
+// Methods of the window that the tools still to come fill in: the colour
+// strip and the text tool. Until then the window calls them and they do nothing.
 #include "editor/dlg_pictor.h"
 
 namespace pictor {
