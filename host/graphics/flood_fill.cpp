@@ -145,12 +145,22 @@ class Candidates {
         }
         break;
       case 4: {
-        // Sixteen pixels at a time where eight bytes are the same; otherwise
-        // whole bytes: two pixels per byte.
+        // 64 or 16 pixels at a time where the bytes are all the same;
+        // otherwise whole bytes: two pixels per byte.
         int x = 0;
         for (; x + 16 <= w; x += 16) {
           const std::uint8_t* q = p + (x >> 1);
-          if (Load64(q) == q[0] * kByteSpread) {
+          const std::uint64_t same = q[0] * kByteSpread;
+          if ((x & 63) == 0 && x + 64 <= w && Load64(q) == same && Load64(q + 8) == same &&
+              Load64(q + 16) == same && Load64(q + 24) == same) {
+            // 64 pixels of one byte value: one whole word of the row.
+            const std::uint64_t pair = std::uint64_t(indexMatch_[q[0] >> 4] != border_) |
+                                       std::uint64_t(indexMatch_[q[0] & 15] != border_) << 1;
+            row[x >> 6] = pair * 0x5555555555555555ULL;
+            x += 48;
+            continue;
+          }
+          if (Load64(q) == same) {
             const std::uint64_t pair = std::uint64_t(indexMatch_[q[0] >> 4] != border_) |
                                        std::uint64_t(indexMatch_[q[0] & 15] != border_) << 1;
             row[x >> 6] |= (pair * 0x5555ULL) << (x & 63);
