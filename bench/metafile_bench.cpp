@@ -1,4 +1,4 @@
-// Playing a Windows metafile of 10 000 drawing records (rectangles, ellipses,
+// Playing a WMF metafile of 10 000 drawing records (rectangles, ellipses,
 // lines and polygons in changing brushes) onto a 1024 x 1024 24-bit bitmap.
 // Reported beside a memset of the bitmap's bytes for scale; there is no bound.
 #include <benchmark/benchmark.h>

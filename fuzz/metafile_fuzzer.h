@@ -1,5 +1,5 @@
 // Loads arbitrary bytes as a metafile and plays one it accepts onto a small
-// bitmap; shared by the Windows and the enhanced metafile targets.
+// bitmap; shared by the WMF and the EMF targets.
 #pragma once
 
 #include <cstdint>

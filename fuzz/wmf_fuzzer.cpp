@@ -1,4 +1,4 @@
-// Windows metafiles, with or without the placeable header.
+// WMF metafiles, with or without the placeable header.
 #include "fuzz/metafile_fuzzer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,4 +1,4 @@
-// TMetafile: a vector picture in the Windows metafile format (.wmf, with or
+// TMetafile: a vector picture in the WMF metafile format (.wmf, with or
 // without the placeable header) or the enhanced metafile format (.emf).
 //
 // Loading checks the headers and the size of every record, so a damaged file
@@ -6,8 +6,8 @@
 // bytes are kept and saved unchanged.
 //
 // Size in pixels at 96 dots per inch:
-// - Windows metafile with a placeable header: its box times 96 / units per inch.
-// - Windows metafile without one: the first window extent record, taken as
+// - WMF metafile with a placeable header: its box times 96 / units per inch.
+// - WMF metafile without one: the first window extent record, taken as
 //   pixels; 0 x 0 when there is none (it then draws in its own units as pixels).
 // - Enhanced metafile: the header's frame (0.01 mm, right and bottom inclusive)
 //   times 96 / 2540.

@@ -101,7 +101,7 @@ struct MetaObject {
 class ObjectTable {
  public:
   explicit ObjectTable(int size) : slots_(static_cast<std::size_t>(size < 0 ? 0 : size)) {}
-  // Windows metafiles: into the lowest free slot; false when the table is full.
+  // WMF metafiles: into the lowest free slot; false when the table is full.
   bool AddToFreeSlot(MetaObject object);
   // Enhanced metafiles: into the given slot (replacing what is there).
   bool Put(std::uint32_t index, MetaObject object);

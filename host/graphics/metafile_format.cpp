@@ -43,7 +43,7 @@ void ParseWmf(ByteReader& r, MetafileInfo& info) {
   const std::uint16_t headerWords = r.U16(pos + 2);
   const std::uint16_t version = r.U16(pos + 4);
   if ((type != 1 && type != 2) || headerWords != 9 || (version != 0x0100 && version != 0x0300))
-    Fail("Not a metafile: the header is not that of a Windows or enhanced metafile");
+    Fail("Not a metafile: the header is not that of a WMF or EMF metafile");
   info.objectCount = r.U16(pos + 10);
   pos += kWmfHeaderSize;
   info.firstRecord = pos;

@@ -1,4 +1,4 @@
-// The headers of Windows metafiles (optionally with a placeable header in
+// The headers of WMF metafiles (optionally with a placeable header in
 // front) and enhanced metafiles, and the walk over all records that checks
 // their sizes before a metafile is accepted.
 #pragma once
@@ -27,7 +27,7 @@ struct MetafileInfo {
   std::size_t recordCount = 0;  // records up to and including the end record
   int objectCount = 0;          // slots of the object table
 
-  // Windows metafiles: the picture box in logical units and the units per inch
+  // WMF metafiles: the picture box in logical units and the units per inch
   // (from the placeable header, else from the first window origin and extent
   // records, taken as pixels: 96 units per inch).
   bool placeable = false;

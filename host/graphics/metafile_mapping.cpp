@@ -33,7 +33,7 @@ Mapping MappingFor(const MetafileInfo& info, const TRect& rect) {
     if (info.width == 0) x1 = x0;
     if (info.height == 0) y1 = y0;
   } else {
-    // The device space of a Windows metafile is that of its picture box.
+    // The device space of a WMF metafile is that of its picture box.
     m.devicePxPerMmX = m.devicePxPerMmY = info.unitsPerInch / 25.4;
     x0 = info.box.Left;
     y0 = info.box.Top;

@@ -1,4 +1,4 @@
-// Record numbers and constants of the two metafile formats: Windows metafiles
+// Record numbers and constants of the two metafile formats: WMF metafiles
 // (16-bit records) and enhanced metafiles (32-bit records).
 #pragma once
 
@@ -6,7 +6,7 @@
 
 namespace pictor::metafile {
 
-// Windows metafile record functions.
+// WMF metafile record functions.
 namespace wmf {
 enum : std::uint16_t {
   kEof = 0x0000,

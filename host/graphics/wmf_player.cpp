@@ -1,4 +1,4 @@
-// Plays Windows metafile records. Parameters of these records come in the
+// Plays WMF metafile records. Parameters of these records come in the
 // reverse order of the drawing call's arguments (y before x, bottom-right
 // before top-left).
 #include <cmath>

@@ -86,7 +86,7 @@ TEST(DlgPictor, SetFrameStartsANewDocumentFromAnyBitmap) {
   EXPECT_EQ(a.Bitmap().Canvas()->Pixels(0, 0), clWhite);
 }
 
-TEST(DlgPictor, GetFrameReturnsTheWindowsOwnBitmapWithTheMarqueeSelected) {
+TEST(DlgPictor, GetFrameReturnsTheWindowOwnBitmapWithTheMarqueeSelected) {
   TdlgPictor dialog;
   TdlgPictorAccess a(dialog);
   auto frame = PatternBitmap(pf8bit, 5, 5);

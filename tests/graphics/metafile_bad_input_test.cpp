@@ -42,7 +42,7 @@ void ExpectRefused(const Bytes& bytes, const std::string& words) {
   EXPECT_EQ(m.Width(), 10);
 }
 
-TEST(MetafileBadInput, DamagedWindowsMetafiles) {
+TEST(MetafileBadInput, DamagedWmfMetafiles) {
   Bytes wmf = GoodWmf();
   ExpectRefused(Bytes(wmf.begin(), wmf.begin() + 30), "truncated");
   ExpectRefused(Bytes{1, 2}, "truncated");

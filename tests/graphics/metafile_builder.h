@@ -1,4 +1,4 @@
-// Builds Windows and enhanced metafiles byte by byte for the metafile tests.
+// Builds WMF and EMF metafiles byte by byte for the metafile tests.
 #pragma once
 
 #include <cstdint>

@@ -46,7 +46,7 @@ TEST(MetafileLoad, PlaceableSizeComesFromBoxAndUnitsPerInch) {
   EXPECT_EQ(m.Height(), 96);  // 1005 * 96 / 1000 = 96.48
 }
 
-TEST(MetafileLoad, PlainWindowsMetafileTakesItsWindowExtentAsPixels) {
+TEST(MetafileLoad, PlainWmfMetafileTakesItsWindowExtentAsPixels) {
   TMetafile m;
   LoadBytes(m, WmfBuilder().SetWindowOrg(5, 5).SetWindowExt(120, 80).Rectangle(0, 0, 5, 5).Build());
   EXPECT_EQ(m.Width(), 120);

@@ -1,4 +1,4 @@
-// Playing Windows metafiles: figures, mapping, state, objects, bitmaps and clipping.
+// Playing WMF metafiles: figures, mapping, state, objects, bitmaps and clipping.
 #include <gtest/gtest.h>
 
 #include "host/graphics/bitmap.h"
