@@ -54,8 +54,8 @@ def rows(runs):
     return out
 
 
-def fmt(value, spec):
-    return "-" if value is None else format(value, spec)
+def fmt(value, pattern):
+    return "-" if value is None else format(value, pattern)
 
 
 def main(argv):

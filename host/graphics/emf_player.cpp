@@ -154,7 +154,7 @@ void EmfPlayer::SelectObject(std::uint32_t index) {
     case 13:
     case 14:
     case 16:
-    case 17: dc.font = FontSpec{0, 0, 400, false, false, false, dc.font.face}; break;
+    case 17: dc.font = MetaFont{0, 0, 400, false, false, false, dc.font.face}; break;
     case 18: dc.brush = {false, clWhite}; break;
     case 19: dc.pen = {TPenStyle::psSolid, 0, true, clBlack}; break;
     default: break;
@@ -207,7 +207,7 @@ void EmfPlayer::CreatePatternBrush() {
 void EmfPlayer::CreateFont() {
   MetaObject object;
   object.kind = MetaObject::Kind::Font;
-  FontSpec& f = object.font;
+  MetaFont& f = object.font;
   const std::uint32_t index = rec_.U32(8);
   f.height = rec_.I32(12);
   f.escapement = rec_.I32(20);

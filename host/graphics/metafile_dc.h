@@ -32,19 +32,19 @@ struct Affine {
   double Determinant() const { return a * d - b * c; }
 };
 
-struct PenSpec {
+struct MetaPen {
   TPenStyle style = TPenStyle::psSolid;
   double width = 0;       // logical units; 0 is one pixel
   bool cosmetic = false;  // always one pixel wide
   TColor color = clBlack;
 };
 
-struct BrushSpec {
+struct MetaBrush {
   bool null = false;
   TColor color = clWhite;
 };
 
-struct FontSpec {
+struct MetaFont {
   int height = 0;  // logical units; negative: character height, 0: the default size
   int escapement = 0;
   int weight = 400;
@@ -64,9 +64,9 @@ struct DcState {
   PointD windowOrg{0, 0}, windowExt{1, 1};
   PointD viewportOrg{0, 0}, viewportExt{1, 1};
   Affine world;
-  PenSpec pen;
-  BrushSpec brush;
-  FontSpec font;
+  MetaPen pen;
+  MetaBrush brush;
+  MetaFont font;
   TColor textColor = clBlack;
   TColor bkColor = clWhite;
   int bkMode = OPAQUE;
@@ -92,9 +92,9 @@ Affine LogicalToTarget(const DcState& dc, const Mapping& mapping);
 // One entry of the object table.
 struct MetaObject {
   enum class Kind { Pen, Brush, Font, Other } kind = Kind::Other;
-  PenSpec pen;
-  BrushSpec brush;
-  FontSpec font;
+  MetaPen pen;
+  MetaBrush brush;
+  MetaFont font;
 };
 
 // The object table of a playing metafile; indices are checked.

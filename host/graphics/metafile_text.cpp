@@ -12,23 +12,23 @@ constexpr int kDefaultFontHeight = -12;
 constexpr int kMaxFontPixels = 4096;  // a larger font would only burn the work budget
 
 // The canvas font for the metafile's font at the vertical scale.
-TFont TargetFont(const FontSpec& spec, const TFont& base, double scale, TColor color) {
+TFont TargetFont(const MetaFont& source, const TFont& base, double scale, TColor color) {
   TFont font = base;
-  if (!spec.face.empty()) font.Name = spec.face;
-  if (spec.height == 0) {
+  if (!source.face.empty()) font.Name = source.face;
+  if (source.height == 0) {
     font.Height = kDefaultFontHeight;
   } else {
-    const double pixels = std::min<double>(std::fabs(spec.height) * scale, kMaxFontPixels);
+    const double pixels = std::min<double>(std::fabs(source.height) * scale, kMaxFontPixels);
     const int h = std::max(1, static_cast<int>(std::lround(pixels)));
-    font.Height = spec.height < 0 ? -h : h;
+    font.Height = source.height < 0 ? -h : h;
   }
   font.Style = {};
-  if (spec.weight >= 600) font.Style.Include(fsBold);
-  if (spec.italic) font.Style.Include(fsItalic);
-  if (spec.underline) font.Style.Include(fsUnderline);
-  if (spec.strikeOut) font.Style.Include(fsStrikeOut);
+  if (source.weight >= 600) font.Style.Include(fsBold);
+  if (source.italic) font.Style.Include(fsItalic);
+  if (source.underline) font.Style.Include(fsUnderline);
+  if (source.strikeOut) font.Style.Include(fsStrikeOut);
   font.Color = color;
-  font.Orientation = spec.escapement;
+  font.Orientation = source.escapement;
   return font;
 }
 

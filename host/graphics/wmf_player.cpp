@@ -125,7 +125,7 @@ void WmfPlayer::CreateBrush() {
 void WmfPlayer::CreateFont() {
   MetaObject object;
   object.kind = MetaObject::Kind::Font;
-  FontSpec& f = object.font;
+  MetaFont& f = object.font;
   f.height = rec_.I16(6);
   f.escapement = rec_.I16(10);
   f.weight = rec_.I16(14);
