@@ -320,12 +320,7 @@ void Device::LineTo(PointD p) {
 
 void Device::Polyline(std::span<const PointD> points) {
   if (points.empty()) return;
-  std::vector<TPoint> pixels = Pixels(points);
-  if (inPath_) {
-    PathAddFigure(std::move(pixels), false);
-    return;
-  }
-  DrawLines(pixels, false);
+  AddFigure(Pixels(points), false);
 }
 
 void Device::PolylineTo(std::span<const PointD> points) {
@@ -345,12 +340,7 @@ void Device::PolyBezier(std::span<const PointD> points) {
   if (points.size() < 4) return;
   const std::size_t used = 1 + (points.size() - 1) / 3 * 3;
   const std::vector<TPoint> control = Pixels(points.first(used));
-  std::vector<TPoint> curve = FlattenBezier(control);
-  if (inPath_) {
-    PathAddFigure(std::move(curve), false);
-    return;
-  }
-  DrawLines(curve, false);
+  AddFigure(FlattenBezier(control), false);
 }
 
 void Device::PolyBezierTo(std::span<const PointD> points) {
@@ -377,16 +367,23 @@ void Device::PolyPolyline(std::span<const PointD> points, std::span<const int> c
   }
 }
 
+// One figure: into the path while one is being built, else drawn (a closed
+// one outlined and filled, an open one as lines).
+void Device::AddFigure(std::vector<TPoint> pixels, bool closed) {
+  if (inPath_) {
+    PathAddFigure(std::move(pixels), closed);
+  } else if (closed) {
+    DrawPolygons(pixels, {static_cast<int>(pixels.size())});
+  } else {
+    DrawLines(pixels, false);
+  }
+}
+
 // ---- Closed figures ----
 
 void Device::Polygon(std::span<const PointD> points) {
   if (points.size() < 2) return;
-  std::vector<TPoint> pixels = Pixels(points);
-  if (inPath_) {
-    PathAddFigure(std::move(pixels), true);
-    return;
-  }
-  DrawPolygons(pixels, {static_cast<int>(pixels.size())});
+  AddFigure(Pixels(points), true);
 }
 
 void Device::PolyPolygon(std::span<const PointD> points, std::span<const int> counts) {
@@ -414,12 +411,7 @@ void Device::Rectangle(PointD a, PointD b) {
   const Affine xf = LogicalToTarget(dc_, mapping_);
   if (inPath_ || !xf.AxisAligned()) {
     const PointD corners[4] = {a, {b.x, a.y}, b, {a.x, b.y}};
-    std::vector<TPoint> pixels = Pixels(corners);
-    if (inPath_) {
-      PathAddFigure(std::move(pixels), true);
-    } else {
-      DrawPolygons(pixels, {4});
-    }
+    AddFigure(Pixels(corners), true);
     return;
   }
   const TPoint p = Pixel(a), q = Pixel(b);
@@ -447,12 +439,7 @@ void Device::RoundRect(PointD a, PointD b, PointD corner) {
         outline.push_back({centres[q].x + rx * std::cos(angle), centres[q].y - ry * std::sin(angle)});
       }
     }
-    std::vector<TPoint> pixels = Pixels(outline);
-    if (inPath_) {
-      PathAddFigure(std::move(pixels), true);
-    } else {
-      DrawPolygons(pixels, {static_cast<int>(pixels.size())});
-    }
+    AddFigure(Pixels(outline), true);
     return;
   }
   const TPoint p = Pixel(a), q = Pixel(b);
@@ -467,12 +454,7 @@ void Device::RoundRect(PointD a, PointD b, PointD corner) {
 void Device::Ellipse(PointD a, PointD b) {
   const Affine xf = LogicalToTarget(dc_, mapping_);
   if (inPath_ || !xf.AxisAligned()) {
-    std::vector<TPoint> pixels = EllipsePoints(a, b, {}, {}, true, false);
-    if (inPath_) {
-      PathAddFigure(std::move(pixels), true);
-    } else {
-      DrawPolygons(pixels, {static_cast<int>(pixels.size())});
-    }
+    AddFigure(EllipsePoints(a, b, {}, {}, true, false), true);
     return;
   }
   const TPoint p = Pixel(a), q = Pixel(b);
@@ -527,14 +509,7 @@ std::vector<TPoint> Device::EllipsePoints(PointD a, PointD b, PointD start, Poin
 void Device::ArcFigure(ArcKind kind, PointD a, PointD b, PointD start, PointD end) {
   const Affine xf = LogicalToTarget(dc_, mapping_);
   if (inPath_ || !xf.AxisAligned()) {
-    std::vector<TPoint> pixels = EllipsePoints(a, b, start, end, false, kind == ArcKind::Pie);
-    if (inPath_) {
-      PathAddFigure(std::move(pixels), kind != ArcKind::Arc);
-    } else if (kind == ArcKind::Arc) {
-      DrawLines(pixels, false);
-    } else {
-      DrawPolygons(pixels, {static_cast<int>(pixels.size())});
-    }
+    AddFigure(EllipsePoints(a, b, start, end, false, kind == ArcKind::Pie), kind != ArcKind::Arc);
     return;
   }
   const TPoint p = Pixel(a), q = Pixel(b);

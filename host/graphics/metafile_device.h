@@ -124,6 +124,7 @@ class Device {
 
   // Drawing in target pixels.
   void DrawLines(const std::vector<TPoint>& points, bool closed);
+  void AddFigure(std::vector<TPoint> pixels, bool closed);
   void DrawPolygons(const std::vector<TPoint>& points, const std::vector<int>& counts,
                     bool outline = true);
 

@@ -2,15 +2,14 @@
 
 #include <filesystem>
 
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QUrl>
 #include <QWidget>
 
 #include "host/toolkit/dialogs.h"
 #include "host/toolkit/form.h"
 #include "host/toolkit/screen.h"
+#include "host/toolkit/shell.h"
 #include "host/toolkit/test_hooks.h"
 
 namespace pictor {
@@ -50,7 +49,7 @@ bool TApplication::HelpContext(int context) {
   if (!QFileInfo(ToQString(file)).isFile())
     throw EHelpError("The help file \"" + file + "\" does not exist.");
   if (test_hooks::RecordHelp(file)) return true;
-  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(file))))
+  if (!OpenWithDesktop(file))
     throw EHelpError("No program could open the help file \"" + file + "\".");
   return true;
 }

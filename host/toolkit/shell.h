@@ -13,6 +13,9 @@ class EShellError : public Exception {
   using Exception::Exception;
 };
 
+// Hands the path to the desktop's handler; false when nothing opens it.
+bool OpenWithDesktop(const std::string& path);
+
 // Opens the existing file or folder with the desktop's handler; throws
 // EShellError naming the path when it does not exist or nothing opens it.
 void ShellOpen(const std::string& path);
