@@ -15,8 +15,15 @@ inline bool Succeeds(const std::string& command) {
   return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
 }
 
-inline bool HasPil() { return Succeeds("python3 -c 'import PIL'"); }
-inline bool HasImageMagick() { return Succeeds("convert -version"); }
+// Asked once per test program: each answer starts a process.
+inline bool HasPil() {
+  static const bool has = Succeeds("python3 -c 'import PIL'");
+  return has;
+}
+inline bool HasImageMagick() {
+  static const bool has = Succeeds("convert -version");
+  return has;
+}
 inline bool HasIndependentDecoder() { return HasPil() || HasImageMagick(); }
 
 // What the command prints.
