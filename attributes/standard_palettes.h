@@ -3,7 +3,7 @@
 #pragma once
 
 #include "host/graphics/bitmap.h"
-#include "host/graphics/gdi_objects.h"
+#include "host/graphics/handle_table.h"
 
 namespace pictor {
 

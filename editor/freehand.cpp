@@ -4,7 +4,7 @@
 #include "editor/copy_bitmap.h"
 #include "editor/dlg_pictor.h"
 #include "editor/random.h"
-#include "host/graphics/pixel_access.h"
+#include "host/graphics/pixels/pixel_access.h"
 
 namespace pictor {
 

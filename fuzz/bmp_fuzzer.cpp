@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "host/graphics/bmp_codec.h"
+#include "host/graphics/bmp/bmp_codec.h"
 #include "host/graphics/errors.h"
 
 namespace {

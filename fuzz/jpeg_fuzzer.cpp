@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "host/graphics/errors.h"
-#include "host/graphics/jpeg_codec.h"
+#include "host/graphics/jpeg/jpeg_codec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const pictor::ImageLimits limits{4096, std::size_t{64} << 20};

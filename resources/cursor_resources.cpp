@@ -1,7 +1,7 @@
 #include "resources/cursor_resources.h"
 
 #include "host/graphics/errors.h"
-#include "host/graphics/ico_reader.h"
+#include "host/graphics/icon/ico_reader.h"
 
 namespace pictor {
 namespace {

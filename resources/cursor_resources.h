@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/graphics/bitmap_image.h"
+#include "host/graphics/pixels/bitmap_image.h"
 #include "host/graphics/geometry.h"
 
 namespace pictor {

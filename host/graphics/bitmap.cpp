@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "host/graphics/bmp_codec.h"
+#include "host/graphics/bmp/bmp_codec.h"
 #include "host/graphics/canvas.h"
-#include "host/graphics/default_palettes.h"
+#include "host/graphics/pixels/default_palettes.h"
 #include "host/graphics/errors.h"
-#include "host/graphics/pixel_access.h"
-#include "host/graphics/pixel_convert.h"
+#include "host/graphics/pixels/pixel_access.h"
+#include "host/graphics/pixels/pixel_convert.h"
 
 namespace pictor {
 namespace {

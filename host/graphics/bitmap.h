@@ -4,11 +4,11 @@
 
 #include <memory>
 
-#include "host/graphics/bitmap_image.h"
+#include "host/graphics/pixels/bitmap_image.h"
 #include "host/graphics/color.h"
-#include "host/graphics/gdi_objects.h"
+#include "host/graphics/handle_table.h"
 #include "host/graphics/graphic.h"
-#include "host/graphics/pixel_format.h"
+#include "host/graphics/pixels/pixel_format.h"
 
 namespace pictor {
 

@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "host/graphics/bitmap.h"
-#include "host/graphics/figure_raster.h"
-#include "host/graphics/flood_fill.h"
-#include "host/graphics/line_raster.h"
-#include "host/graphics/pixel_access.h"
-#include "host/graphics/polygon_scan.h"
-#include "host/graphics/span_painter.h"
+#include "host/graphics/raster/figure_raster.h"
+#include "host/graphics/raster/flood_fill.h"
+#include "host/graphics/raster/line_raster.h"
+#include "host/graphics/pixels/pixel_access.h"
+#include "host/graphics/raster/polygon_scan.h"
+#include "host/graphics/raster/span_painter.h"
 
 namespace pictor {
 

@@ -17,9 +17,9 @@
 
 #include "host/graphics/color.h"
 #include "host/graphics/font.h"
-#include "host/graphics/gdi_objects.h"
+#include "host/graphics/handle_table.h"
 #include "host/graphics/geometry.h"
-#include "host/graphics/spans.h"
+#include "host/graphics/raster/spans.h"
 
 namespace pictor {
 

@@ -4,10 +4,10 @@
 
 #include "host/graphics/bitmap.h"
 #include "host/graphics/canvas.h"
-#include "host/graphics/figure_raster.h"
-#include "host/graphics/line_raster.h"
-#include "host/graphics/pixel_access.h"
-#include "host/graphics/span_painter.h"
+#include "host/graphics/raster/figure_raster.h"
+#include "host/graphics/raster/line_raster.h"
+#include "host/graphics/pixels/pixel_access.h"
+#include "host/graphics/raster/span_painter.h"
 
 namespace pictor {
 namespace {

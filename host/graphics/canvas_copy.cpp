@@ -1,6 +1,6 @@
 // The copying operations of TCanvas: CopyRect, Draw, StretchDraw.
 #include "host/graphics/bitmap.h"
-#include "host/graphics/blit.h"
+#include "host/graphics/raster/blit.h"
 #include "host/graphics/canvas.h"
 
 namespace pictor {

@@ -4,11 +4,11 @@
 
 #include "host/graphics/bitmap.h"
 #include "host/graphics/canvas.h"
-#include "host/graphics/font_engine.h"
-#include "host/graphics/pixel_access.h"
-#include "host/graphics/polygon_scan.h"
-#include "host/graphics/span_painter.h"
-#include "host/graphics/utf8.h"
+#include "host/graphics/text/font_engine.h"
+#include "host/graphics/pixels/pixel_access.h"
+#include "host/graphics/raster/polygon_scan.h"
+#include "host/graphics/raster/span_painter.h"
+#include "host/graphics/text/utf8.h"
 
 namespace pictor {
 namespace {

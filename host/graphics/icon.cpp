@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "host/graphics/alpha_blit.h"
+#include "host/graphics/raster/alpha_blit.h"
 #include "host/graphics/bitmap.h"
 #include "host/graphics/canvas.h"
 #include "host/graphics/errors.h"

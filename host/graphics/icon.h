@@ -5,9 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "host/graphics/bitmap_image.h"
+#include "host/graphics/pixels/bitmap_image.h"
 #include "host/graphics/graphic.h"
-#include "host/graphics/ico_reader.h"
+#include "host/graphics/icon/ico_reader.h"
 #include "host/graphics/limits.h"
 
 namespace pictor {

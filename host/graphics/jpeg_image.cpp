@@ -5,7 +5,7 @@
 
 #include "host/graphics/canvas.h"
 #include "host/graphics/errors.h"
-#include "host/graphics/jpeg_codec.h"
+#include "host/graphics/jpeg/jpeg_codec.h"
 #include "host/graphics/streams.h"
 
 namespace pictor {

@@ -5,7 +5,7 @@
 #include "host/graphics/bitmap.h"
 #include "host/graphics/canvas.h"
 #include "host/graphics/errors.h"
-#include "host/graphics/metafile_player.h"
+#include "host/graphics/metafile/metafile_player.h"
 #include "host/graphics/streams.h"
 
 namespace pictor {

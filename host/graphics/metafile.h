@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "host/graphics/graphic.h"
-#include "host/graphics/metafile_format.h"
+#include "host/graphics/metafile/metafile_format.h"
 
 namespace pictor {
 

@@ -4,8 +4,8 @@
 
 #include <QPainter>
 
-#include "host/graphics/pixel_access.h"
-#include "host/graphics/pixel_convert.h"
+#include "host/graphics/pixels/pixel_access.h"
+#include "host/graphics/pixels/pixel_convert.h"
 
 namespace pictor {
 

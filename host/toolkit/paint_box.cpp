@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "host/graphics/gdi_objects.h"
+#include "host/graphics/handle_table.h"
 #include "host/toolkit/application.h"
 #include "host/toolkit/bitmap_bridge.h"
 

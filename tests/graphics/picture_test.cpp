@@ -4,7 +4,7 @@
 #include "host/graphics/errors.h"
 #include "host/graphics/jpeg_image.h"
 #include "host/graphics/picture.h"
-#include "tests/graphics/jpeg_test_support.h"
+#include "tests/graphics/jpeg/jpeg_test_support.h"
 #include "tests/graphics/test_support.h"
 
 namespace pictor {

@@ -9,7 +9,7 @@
 
 #include "host/graphics/canvas.h"
 #include "host/graphics/errors.h"
-#include "host/graphics/gdi_objects.h"
+#include "host/graphics/handle_table.h"
 #include "host/toolkit/clipboard.h"
 #include "tests/toolkit/test_application.h"
 

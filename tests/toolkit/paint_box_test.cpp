@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "host/graphics/canvas.h"
-#include "host/graphics/gdi_objects.h"
+#include "host/graphics/handle_table.h"
 #include "host/toolkit/form.h"
 #include "host/toolkit/paint_box.h"
 #include "host/toolkit/panel.h"

@@ -1,0 +1,24 @@
+// Copying a rectangle of one image onto another, scaled by nearest neighbour
+// and converted to the target's format and palette.
+#pragma once
+
+#include "host/graphics/pixels/bitmap_image.h"
+#include "host/graphics/color.h"
+#include "host/graphics/geometry.h"
+#include "host/graphics/raster/spans.h"
+
+namespace pictor {
+
+struct BlitOptions {
+  const SpanSet* clip = nullptr;  // target pixels outside it stay
+  bool transparent = false;       // skip source pixels of colour key
+  TColor key = clWhite;
+};
+
+// Maps destRect onto sourceRect (either may be given right-to-left or
+// bottom-to-top, which mirrors the picture). Each target pixel takes the source
+// pixel under its centre; source pixels outside the source image draw nothing.
+void StretchBlit(BitmapImage& target, const TRect& destRect, const BitmapImage& source,
+                 const TRect& sourceRect, const BlitOptions& options);
+
+}  // namespace pictor

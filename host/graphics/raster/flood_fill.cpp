@@ -1,0 +1,231 @@
+#include "host/graphics/raster/flood_fill.h"
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "host/graphics/pixels/pixel_access.h"
+
+namespace pictor {
+namespace {
+
+// One bit per pixel: set while the pixel belongs to the fill colour and has not
+// been taken into the area yet. Rows are worked out on first visit.
+constexpr std::uint64_t kByteSpread = 0x0101010101010101ULL;
+
+std::uint64_t Load64(const std::uint8_t* p) {
+  std::uint64_t v;
+  std::memcpy(&v, p, 8);
+  return v;
+}
+
+class Candidates {
+ public:
+  Candidates(const BitmapImage& image, TColor color, bool border)
+      : image_(image),
+        words_((static_cast<std::size_t>(image.width) + 63) / 64),
+        bits_(words_ * static_cast<std::size_t>(image.height)),
+        ready_(static_cast<std::size_t>(image.height), 0),
+        border_(border) {
+    if (IsIndexed(image.format)) {
+      const TColor rgb = ColorToRGB(color);
+      for (std::size_t i = 0; i < 256; ++i)
+        indexMatch_[i] = i < image.palette.size() && EntryColor(image.palette[i]) == rgb;
+    } else {
+      native_ = ColorToNative(image, color);
+    }
+  }
+
+  std::uint64_t* Row(int y) {
+    std::uint64_t* row = bits_.data() + static_cast<std::size_t>(y) * words_;
+    if (!ready_[static_cast<std::size_t>(y)]) {
+      ready_[static_cast<std::size_t>(y)] = 1;
+      Compute(y, row);
+    }
+    return row;
+  }
+
+  static bool Test(const std::uint64_t* row, int x) { return (row[x >> 6] >> (x & 63)) & 1; }
+
+  // First set bit in [x, limit], or -1.
+  static int NextSet(const std::uint64_t* row, int x, int limit) {
+    while (x <= limit) {
+      std::uint64_t w = row[x >> 6] >> (x & 63);
+      if (w) {
+        int found = x + std::countr_zero(w);
+        return found <= limit ? found : -1;
+      }
+      x = (x | 63) + 1;
+    }
+    return -1;
+  }
+  // First clear bit at or after x (the row's width when none).
+  int NextClear(const std::uint64_t* row, int x) const {
+    while (x < image_.width) {
+      std::uint64_t w = ~row[x >> 6] >> (x & 63);
+      if (w) return std::min(x + std::countr_zero(w), image_.width);
+      x = (x | 63) + 1;
+    }
+    return image_.width;
+  }
+  // Last clear bit at or before x (-1 when none).
+  static int PrevClear(const std::uint64_t* row, int x) {
+    while (x >= 0) {
+      std::uint64_t w = ~row[x >> 6] << (63 - (x & 63));
+      if (w) return x - std::countl_zero(w);
+      x = (x & ~63) - 1;
+    }
+    return -1;
+  }
+  static void Clear(std::uint64_t* row, int x0, int x1) {  // [x0, x1)
+    while (x0 < x1) {
+      int end = std::min(x1, (x0 | 63) + 1);
+      int n = end - x0;
+      std::uint64_t mask = (n == 64 ? ~0ULL : ((1ULL << n) - 1)) << (x0 & 63);
+      row[x0 >> 6] &= ~mask;
+      x0 = end;
+    }
+  }
+
+ private:
+  void Compute(int y, std::uint64_t* row) {
+    std::memset(row, 0, words_ * 8);
+    const std::uint8_t* p = image_.Row(y);
+    const int w = image_.width;
+    auto set = [row](int x) { row[x >> 6] |= 1ULL << (x & 63); };
+    switch (image_.bpp()) {
+      case 8: {
+        // Eight pixels of one index at a time where the row is uniform.
+        int x = 0;
+        for (; x + 8 <= w; x += 8) {
+          const std::uint64_t word = Load64(p + x);
+          if (word == p[x] * kByteSpread) {
+            if (indexMatch_[p[x]] != border_) row[x >> 6] |= 0xFFULL << (x & 63);
+            continue;
+          }
+          for (int i = x; i < x + 8; ++i)
+            if (indexMatch_[p[i]] != border_) set(i);
+        }
+        for (; x < w; ++x)
+          if (indexMatch_[p[x]] != border_) set(x);
+        break;
+      }
+      case 24: {
+        const std::uint8_t b = std::uint8_t(native_), g = std::uint8_t(native_ >> 8),
+                           r = std::uint8_t(native_ >> 16);
+        // Eight pixels (24 bytes) of the colour at a time, compared as three words.
+        std::uint8_t pattern[24];
+        for (int i = 0; i < 8; ++i) pattern[3 * i] = b, pattern[3 * i + 1] = g, pattern[3 * i + 2] = r;
+        const std::uint64_t w0 = Load64(pattern), w1 = Load64(pattern + 8), w2 = Load64(pattern + 16);
+        int x = 0;
+        for (; x + 8 <= w; x += 8, p += 24) {
+          if (Load64(p) == w0 && Load64(p + 8) == w1 && Load64(p + 16) == w2) {
+            if (!border_) row[x >> 6] |= 0xFFULL << (x & 63);
+            continue;
+          }
+          for (int i = 0; i < 8; ++i)
+            if ((p[3 * i] == b && p[3 * i + 1] == g && p[3 * i + 2] == r) != border_) set(x + i);
+        }
+        for (; x < w; ++x, p += 3)
+          if ((p[0] == b && p[1] == g && p[2] == r) != border_) set(x);
+        break;
+      }
+      case 32:
+        for (int x = 0; x < w; ++x, p += 4) {
+          std::uint32_t v;
+          std::memcpy(&v, p, 4);
+          if (((v & 0xFFFFFF) == native_) != border_) set(x);
+        }
+        break;
+      case 16:
+        for (int x = 0; x < w; ++x) {
+          std::uint32_t v = p[2 * x] | (std::uint32_t(p[2 * x + 1]) << 8);
+          if ((v == native_) != border_) set(x);
+        }
+        break;
+      case 4: {
+        // 64 or 16 pixels at a time where the bytes are all the same;
+        // otherwise whole bytes: two pixels per byte.
+        int x = 0;
+        for (; x + 16 <= w; x += 16) {
+          const std::uint8_t* q = p + (x >> 1);
+          const std::uint64_t same = q[0] * kByteSpread;
+          if ((x & 63) == 0 && x + 64 <= w && Load64(q) == same && Load64(q + 8) == same &&
+              Load64(q + 16) == same && Load64(q + 24) == same) {
+            // 64 pixels of one byte value: one whole word of the row.
+            const std::uint64_t pair = std::uint64_t(indexMatch_[q[0] >> 4] != border_) |
+                                       std::uint64_t(indexMatch_[q[0] & 15] != border_) << 1;
+            row[x >> 6] = pair * 0x5555555555555555ULL;
+            x += 48;
+            continue;
+          }
+          if (Load64(q) == same) {
+            const std::uint64_t pair = std::uint64_t(indexMatch_[q[0] >> 4] != border_) |
+                                       std::uint64_t(indexMatch_[q[0] & 15] != border_) << 1;
+            row[x >> 6] |= (pair * 0x5555ULL) << (x & 63);
+            continue;
+          }
+          for (int i = 0; i < 8; ++i) {
+            if (indexMatch_[q[i] >> 4] != border_) set(x + 2 * i);
+            if (indexMatch_[q[i] & 15] != border_) set(x + 2 * i + 1);
+          }
+        }
+        for (; x + 1 < w; x += 2) {
+          const std::uint8_t byte = p[x >> 1];
+          if (indexMatch_[byte >> 4] != border_) set(x);
+          if (indexMatch_[byte & 15] != border_) set(x + 1);
+        }
+        if (x < w && indexMatch_[p[x >> 1] >> 4] != border_) set(x);
+        break;
+      }
+      default:
+        for (int x = 0; x < w; ++x)
+          if (indexMatch_[ReadNative(image_, x, y)] != border_) set(x);
+        break;
+    }
+  }
+
+  const BitmapImage& image_;
+  std::size_t words_;
+  std::vector<std::uint64_t> bits_;
+  std::vector<std::uint8_t> ready_;
+  bool border_;
+  bool indexMatch_[256] = {};
+  std::uint32_t native_ = 0;
+};
+
+struct Pending {
+  int y, x0, x1;  // look for area pixels in row y within [x0, x1]
+};
+
+}  // namespace
+
+void FloodFillSpans(const BitmapImage& image, int x, int y, TColor color, bool border,
+                    const std::function<void(int, int, int)>& out) {
+  if (!image.Contains(x, y)) return;
+  Candidates area(image, color, border);
+  if (!Candidates::Test(area.Row(y), x)) return;
+  std::vector<Pending> stack;
+  stack.push_back(Pending{y, x, x});
+  while (!stack.empty()) {
+    const Pending p = stack.back();
+    stack.pop_back();
+    if (p.y < 0 || p.y >= image.height) continue;
+    std::uint64_t* row = area.Row(p.y);
+    int at = p.x0;
+    while (true) {
+      const int seed = Candidates::NextSet(row, at, p.x1);
+      if (seed < 0) break;
+      const int left = Candidates::PrevClear(row, seed) + 1;
+      const int right = area.NextClear(row, seed);  // one past the run
+      Candidates::Clear(row, left, right);
+      out(p.y, left, right);
+      stack.push_back(Pending{p.y - 1, left, right - 1});
+      stack.push_back(Pending{p.y + 1, left, right - 1});
+      at = right + 1;
+    }
+  }
+}
+
+}  // namespace pictor

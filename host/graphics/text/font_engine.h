@@ -1,0 +1,73 @@
+// Laying out text in a TFont: cell metrics, glyph images and where they go.
+//
+// All process-wide font state (the FreeType library, the fontconfig
+// configuration, opened faces and rendered glyphs) belongs to one engine object
+// that only font_engine.cpp reaches, through a single accessor. It is made on
+// first use, guarded by a mutex so canvases on several threads may share it,
+// and released at exit. It keeps the last few fonts used, each with the glyphs
+// it has rendered, so redrawing a short line costs little more than copying
+// its pixels.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/graphics/font.h"
+#include "host/graphics/text/font_face.h"
+#include "host/graphics/geometry.h"
+
+namespace pictor {
+
+// Measures of a font in whole pixels. The text cell is Height() rows: ascent
+// rows above the baseline, descent rows below it.
+struct FontCellMetrics {
+  int ascent = 0;
+  int descent = 0;
+  // Rows of the cell above the em square: Height() minus the em size.
+  int internalLeading = 0;
+  // Mean advance of lower-case text (letters and spaces weighted by how
+  // often they occur in English).
+  int aveCharWidth = 0;
+  // The lines drawn for underline and strike-out: first row from the top of
+  // the cell, and thickness in rows.
+  int underlineTop = 0;
+  int underlineThickness = 1;
+  int strikeOutTop = 0;
+  int strikeOutThickness = 1;
+  int Height() const { return ascent + descent; }
+};
+
+struct PlacedGlyph {
+  std::shared_ptr<const GlyphImage> image;
+  // The glyph's origin on the baseline, from the top-left of the text cell;
+  // already rotated by the font's orientation.
+  TPoint origin;
+};
+
+struct TextLayout {
+  FontCellMetrics metrics;
+  // Sum of the advances along the baseline (no kerning).
+  int width = 0;
+  // Glyphs with pixels, in text order.
+  std::vector<PlacedGlyph> glyphs;
+};
+
+FontCellMetrics MeasureFont(const TFont& font);
+int MeasureText(const TFont& font, std::u32string_view text);
+TextLayout LayOutText(const TFont& font, std::u32string_view text);
+// The installed family the font's face name was matched to ("" when none).
+std::string MatchedFamily(const TFont& font);
+
+// Control characters and invisible format marks: no glyph and no width.
+bool DrawsNothing(char32_t c);
+
+// Em sizes beyond this many pixels are drawn at this size.
+inline constexpr int kMaxFontPixels = 4096;
+// Text is laid out up to this width; characters beyond it are dropped.
+inline constexpr int kMaxTextWidth = 1 << 28;
+// The em size of a font whose Height is 0.
+inline constexpr int kDefaultFontPixels = 13;
+
+}  // namespace pictor

@@ -1,0 +1,60 @@
+// A font at one size and style: its matched face, the fallback faces found for
+// characters that face lacks, its cell metrics and the glyphs rendered so far.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "host/graphics/text/font_engine.h"
+#include "host/graphics/text/font_face.h"
+#include "host/graphics/text/font_match.h"
+
+namespace pictor {
+
+// What selects a SizedFont: everything of a TFont that changes glyph shapes.
+struct FontKey {
+  std::string name;
+  int height = 0;
+  bool bold = false;
+  bool italic = false;
+  int orientation = 0;  // tenths of a degree, 0..3599
+  friend bool operator==(const FontKey&, const FontKey&) = default;
+};
+
+FontKey MakeFontKey(const TFont& font);
+
+class SizedFont {
+ public:
+  // Matches and opens the face; a font with no face at all draws nothing.
+  SizedFont(FT_Library library, const FontMatcher& matcher, FontKey key);
+
+  const FontKey& Key() const { return key_; }
+  const FontCellMetrics& Metrics() const { return metrics_; }
+  const std::string& Family() const { return family_; }
+  // The character's glyph, from the first face that has it, else from a
+  // fallback face fontconfig finds for it, else the missing-glyph box.
+  std::shared_ptr<const GlyphImage> Glyph(char32_t c);
+
+ private:
+  struct Face {
+    FontFile file;
+    std::unique_ptr<FontFace> face;
+    GlyphStyle style;
+  };
+  Face* AddFace(const FontFile& file);
+  Face* FaceFor(char32_t c);
+  void ComputeMetrics(const FaceDesignMetrics& design);
+
+  FT_Library library_;
+  const FontMatcher& matcher_;
+  FontKey key_;
+  double emPixels_ = kDefaultFontPixels;
+  std::string family_;
+  FontCellMetrics metrics_;
+  std::vector<Face> faces_;  // the matched face first, then fallbacks
+  std::unordered_map<char32_t, std::shared_ptr<const GlyphImage>> glyphs_;
+};
+
+}  // namespace pictor
