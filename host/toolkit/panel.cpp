@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "host/graphics/bitmap.h"
+
 namespace pictor {
 namespace {
 
@@ -51,6 +53,7 @@ void TPanel::SetCaption(const std::string& caption) {
 }
 
 void TPanel::paintEvent(QPaintEvent*) {
+  if (paintsOnCanvas_) return PaintSurface();
   QPainter p(this);
   p.fillRect(rect(), palette().color(QPalette::Window));
   QRect r = rect();

@@ -1,7 +1,10 @@
 // TPanel: a container with an optional raised or lowered bevel, a colour and
 // a centred caption. Children with an Align are laid out along its edges.
+// A subclass that draws more turns on PaintOnCanvas and overrides Paint
+// (panel_paint.cpp).
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include <QFrame>
@@ -9,6 +12,9 @@
 #include "host/toolkit/control.h"
 
 namespace pictor {
+
+class TBitmap;
+class TCanvas;
 
 inline constexpr int bvNone = 0;
 inline constexpr int bvLowered = 1;
@@ -49,6 +55,17 @@ class TPanel : public QFrame, public TControl {
   void setCaption(const QString& caption) { SetCaption(FromQString(caption)); }
 
  protected:
+  // From the next repaint on, the panel draws itself by Paint on Canvas().
+  // Plain panels (some as large as a zoomed image) paint straight to the
+  // screen instead.
+  void PaintOnCanvas() { paintsOnCanvas_ = true; }
+  // Draws the panel on Canvas(): its colour, bevels and caption. A subclass
+  // overrides it, runs the inherited Paint and draws more.
+  virtual void Paint();
+  // While Paint runs: a canvas on a bitmap of the panel's size, shown when
+  // Paint returns; nullptr otherwise.
+  TCanvas* Canvas();
+
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -60,6 +77,9 @@ class TPanel : public QFrame, public TControl {
   int bevelInner_ = bvNone;
   bool doubleBuffered_ = false;
   std::string caption_;
+  bool paintsOnCanvas_ = false;
+  std::unique_ptr<TBitmap> surface_;
+  void PaintSurface();
 };
 
 }  // namespace pictor

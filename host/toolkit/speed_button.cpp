@@ -112,14 +112,18 @@ void TSpeedButton::paintEvent(QPaintEvent* event) {
   painter_ = nullptr;
 }
 
+// Presses of every button stay the button's (Qt passes those of other than
+// the left button on to the parent), and so do their releases.
 void TSpeedButton::mousePressEvent(QMouseEvent* event) {
   QToolButton::mousePressEvent(event);
   HandleMousePress(event);
+  event->accept();
 }
 
 void TSpeedButton::mouseReleaseEvent(QMouseEvent* event) {
   HandleMouseRelease(event, false);
   QToolButton::mouseReleaseEvent(event);
+  event->accept();
 }
 
 void TSpeedButton::mouseMoveEvent(QMouseEvent* event) {
