@@ -8,8 +8,7 @@
 
 namespace {
 
-class ApplicationEnvironment : public ::testing::Environment {
- public:
+class Application : public ::testing::Environment {
   void SetUp() override {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
@@ -18,14 +17,9 @@ class ApplicationEnvironment : public ::testing::Environment {
     app_ = std::make_unique<pictor::TApplication>(argc, argv);
   }
   void TearDown() override { app_.reset(); }
-
- private:
   std::unique_ptr<pictor::TApplication> app_;
 };
 
-const bool registered = [] {
-  ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
-  return true;
-}();
+const auto* const registered = ::testing::AddGlobalTestEnvironment(new Application);
 
 }  // namespace
