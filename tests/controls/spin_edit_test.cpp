@@ -74,8 +74,6 @@ TEST(SpinEdit, LeavingTheFieldBringsTypedValuesIntoTheLimits) {
   EXPECT_EQ(f.edit->Text(), "10000");
   f.TypeAndLeave("0");
   EXPECT_EQ(f.edit->Text(), "1");
-  f.TypeAndLeave("-7");
-  EXPECT_EQ(f.edit->Text(), "1");
   // An empty field reads as the minimum, which is within the limits, so it stays empty.
   f.TypeAndLeave("");
   EXPECT_EQ(f.edit->Text(), "");
@@ -134,8 +132,6 @@ TEST(SpinEdit, EqualLimitsLeaveTypedValuesFreeWhileStepsStillSnapToThem) {
   f.edit->SetMaxValue(5);
   f.TypeAndLeave("50");
   EXPECT_EQ(f.edit->Text(), "50");
-  f.edit->SetValue(-3);
-  EXPECT_EQ(f.edit->Text(), "-3");
   f.edit->SetValue(50);
   QTest::keyClick(f.edit, Qt::Key_Down);
   EXPECT_EQ(f.edit->Value(), 49);
