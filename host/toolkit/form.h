@@ -29,6 +29,10 @@ inline constexpr int mrIgnore = 5;
 inline constexpr int mrYes = 6;
 inline constexpr int mrNo = 7;
 
+// Border styles of a form.
+inline constexpr int bsSizeable = 2;
+inline constexpr int bsDialog = 3;
+
 class TButton;
 
 class TForm : public QDialog, public TControl {
@@ -38,6 +42,7 @@ class TForm : public QDialog, public TControl {
   Q_PROPERTY(bool KeyPreview READ KeyPreview WRITE setKeyPreview)
   Q_PROPERTY(int HelpContext READ HelpContext WRITE setHelpContext)
   Q_PROPERTY(int ModalResult READ ModalResult WRITE setModalResult)
+  Q_PROPERTY(int BorderStyle READ BorderStyle WRITE setBorderStyle)
 
  public:
   explicit TForm(QWidget* parent = nullptr);
@@ -67,6 +72,12 @@ class TForm : public QDialog, public TControl {
   void SetHelpContext(int value) { helpContext_ = value; }
   void setHelpContext(int value) { SetHelpContext(value); }
   std::string HelpFile;
+
+  // bsSizeable (the default) or bsDialog: the window keeps its size and its
+  // frame offers only the close box (form_border_style.cpp).
+  int BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(int value);
+  void setBorderStyle(int value) { SetBorderStyle(value); }
 
   // The buttons that answer Enter and Escape (the first enabled, visible one).
   TButton* DefaultButton() const;
@@ -105,6 +116,7 @@ class TForm : public QDialog, public TControl {
   bool modal_ = false;
   bool keyPreview_ = false;
   int helpContext_ = 0;
+  int borderStyle_ = 2;
   bool created_ = false;
   bool destroyed_ = false;
 };

@@ -2,3 +2,4 @@
 // properties the toolkit lacks fails here, in its own target.
 #include "ui_about_box.h"
 #include "ui_dlg_pictor.h"
+#include "ui_image_attributes.h"

@@ -5,17 +5,10 @@
 #include <vector>
 
 #include "host/graphics/canvas.h"
+#include "tests/attributes/palette_entries.h"
 
 namespace pictor {
 namespace {
-
-std::vector<PALETTEENTRY> Entries(HPALETTE h) {
-  std::uint16_t count = 0;
-  EXPECT_EQ(GetObject(h, sizeof count, &count), 2);
-  std::vector<PALETTEENTRY> e(count);
-  EXPECT_EQ(GetPaletteEntries(h, 0, count, e.data()), count);
-  return e;
-}
 
 TEST(StandardPalettes, MonochromeIsBlackThenWhiteWithNoCollapseFlags) {
   HPALETTE h = MonochromePalette();
