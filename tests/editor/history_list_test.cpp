@@ -139,5 +139,26 @@ TEST(HistoryList, DeleteAndClearRemoveEntries) {
   EXPECT_EQ(history.Count(), 0);
 }
 
+TEST(HistoryList, RecordDropsTheEntriesAfterTheCurrentOneAndKeepsTheFirstWhenFull) {
+  THistoryList history(3);
+  std::vector<std::unique_ptr<TBitmap>> states;
+  for (int seed = 0; seed < 6; ++seed) states.push_back(Patterned(pf8bit, 6, 6, seed));
+  EXPECT_EQ(history.Record(*states[0], -1), 0);
+  EXPECT_EQ(history.Record(*states[1], 0), 1);
+  EXPECT_EQ(history.Record(*states[2], 1), 2);
+  // Full: the oldest but the first goes.
+  EXPECT_EQ(history.Record(*states[3], 2), 2);
+  TBitmap out;
+  for (int i : {0, 1, 2}) {
+    history.Restore(i, out);
+    ExpectSameImage(out, *states[i == 0 ? 0 : i + 1]);
+  }
+  // Recorded after the first entry: the two after it go.
+  EXPECT_EQ(history.Record(*states[4], 0), 1);
+  EXPECT_EQ(history.Count(), 2);
+  history.Restore(1, out);
+  ExpectSameImage(out, *states[4]);
+}
+
 }  // namespace
 }  // namespace pictor
