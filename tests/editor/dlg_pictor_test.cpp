@@ -159,7 +159,7 @@ TEST(DlgPictor, TheAboutButtonShowsTheAboutBoxModally) {
   std::string shown;
   test_hooks::ScriptModal([&](TForm& form) {
     shown = form.ClassName();
-    form.SetModalResult(1);
+    form.SetModalResult(mrOk);
   });
   dialog.sbAbout->Click();
   EXPECT_EQ(shown, "TFormAbout");
