@@ -12,13 +12,13 @@
 #include "host/toolkit/test_hooks.h"
 #include "resources/cursor_resources.h"
 #include "tests/editor/dlg_pictor_access.h"
-#include "tests/editor/editor_test_support.h"
+#include "tests/support/pattern_bitmap.h"
 
 namespace pictor {
 namespace {
 
-using edtest::PaletteSize;
-using edtest::PatternBitmap;
+using testing::PaletteSize;
+using testing::PatternBitmap;
 
 TEST(DlgPictor, AFreshWindowHoldsTheStartingImageWithPenZoomOneAndBlackOnWhite) {
   TdlgPictor dialog;

@@ -6,20 +6,16 @@
 
 #include "attributes/standard_palettes.h"
 #include "host/graphics/canvas.h"
+#include "tests/support/pattern_bitmap.h"
 
 namespace pictor {
 namespace {
 
-// A bitmap of the format whose pixels follow a pattern that depends on seed.
+// A bitmap of the format whose pixels follow a pattern that depends on
+// seed, on its standard palette, as the editor holds its images.
 std::unique_ptr<TBitmap> Patterned(TPixelFormat format, int width, int height, int seed) {
-  auto bitmap = std::make_unique<TBitmap>();
-  bitmap->SetPixelFormat(format);
-  bitmap->SetSize(width, height);
+  auto bitmap = testing::PatternBitmap(format, width, height, seed);
   ApplyStandardPalette(*bitmap);
-  const TColor colors[] = {clBlack, clWhite, clRed, clLime, clBlue, clYellow, clGray};
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x)
-      bitmap->Canvas()->SetPixels(x, y, colors[(x * 3 + y * 5 + seed) % 7]);
   return bitmap;
 }
 

@@ -8,7 +8,7 @@
 
 #include "host/graphics/canvas.h"
 #include "host/toolkit/form.h"
-#include "qt_application.h"
+#include "tests/support/qt_application.h"
 #include "resources/resource_bytes.h"
 #include "ui_dlg_pictor.h"
 
