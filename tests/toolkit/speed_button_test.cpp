@@ -123,7 +123,7 @@ TEST(SpeedButtonTest, ADisabledButtonIgnoresThePointer) {
   EXPECT_FALSE(t.c->Down());
 }
 
-TEST(SpeedButtonTest, DesignPropertiesReachTheWidget) {
+TEST(SpeedButtonTest, FormDescriptionPropertiesReachTheWidget) {
   Tools t;
   t.b->setTag(12);
   t.b->SetHint("Marquee");
