@@ -4,11 +4,17 @@
 #include "editor/tool_table.h"
 
 namespace pictor {
+namespace {
+
+// The text caret blinks: it is drawn or removed every half second.
+constexpr int kCaretIntervalMs = 500;
+
+}  // namespace
 
 TdlgPictor::TdlgPictor() {
   setupUi(this);
   tiText = std::make_unique<TTimer>();
-  tiText->SetInterval(500);
+  tiText->SetInterval(kCaretIntervalMs);
   FontDialog1 = std::make_unique<TFontDialog>();
   FontDialog1->Options = {fdForceFontExist};
   OpenDialog = std::make_unique<TOpenPictureDialog>();

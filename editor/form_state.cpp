@@ -15,6 +15,8 @@ namespace pictor {
 namespace {
 
 constexpr int kHelpContext = 901;
+// The side of the image a window starts with, before a picture is taken in.
+constexpr int kStartingImageSize = 100;
 
 }  // namespace
 
@@ -36,8 +38,8 @@ void TdlgPictor::FormCreate(TObject*) {
   FMoving = false;
   pnlImage->SetDoubleBuffered(true);
   FBitmap = std::make_unique<TBitmap>();
-  FBitmap->SetWidth(100);
-  FBitmap->SetHeight(100);
+  FBitmap->SetWidth(kStartingImageSize);
+  FBitmap->SetHeight(kStartingImageSize);
   FBitmap->SetPalette(Palette16());
   FShape = std::make_unique<TBitmap>();
   FPasteBitmap = std::make_unique<TBitmap>();

@@ -1,9 +1,9 @@
 // Choosing a tool and its options: the steps each tool takes when chosen,
 // leaving an option page, and the option buttons that copy their values into
 // the fields the drawing reads.
+#include "editor/dlg_pictor.h"
 #include "editor/tool_options.h"
 #include "editor/tool_table.h"
-#include "editor/dlg_pictor.h"
 
 namespace pictor {
 
