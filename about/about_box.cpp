@@ -17,7 +17,7 @@ TFormAbout::~TFormAbout() { DoDestroy(); }
 
 void TFormAbout::WireEvents() {
   for (TLabel* link : {lblReadme, lblHome})
-    link->OnClick = [this](TObject* Sender) { lblLinkClick(Sender); };
+    link->OnClick = Handler(this, &TFormAbout::lblLinkClick);
 }
 
 std::string TFormAbout::LinkTarget(const std::string& caption) {

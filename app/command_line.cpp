@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "editor/picture_file_types.h"
+
 namespace pictor {
 
 TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
@@ -25,21 +27,42 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   return result;
 }
 
+namespace {
+
+// The extensions of the picture file types that are written, or of those
+// that are only read.
+std::string Extensions(bool written) {
+  std::string list;
+  for (const TPictureFileType& type : PictureFileTypes()) {
+    if (type.written != written) continue;
+    if (!list.empty()) list += ", ";
+    list += type.extension;
+  }
+  return list;
+}
+
+}  // namespace
+
 std::string UsageText() {
   return R"(Usage: pictor [FILE]
        pictor --help | --version
 
-Opens the picture editor on FILE, a picture of type .bmp, .jpg, .ico, .wmf
-or .emf (any case), the way a form designer's inspector edits a picture
-property: pictor loads the plug-in, puts FILE into a picture property and
-runs the property's registered editor.
+Opens the picture editor on FILE the way a form designer's inspector edits a
+picture property: pictor loads the plug-in, puts FILE into a picture property
+and runs the property's registered editor. FILE is a picture of type
+)" + PictureFileExtensions("or") +
+         R"( (any case).
 
 When the editor ends with OK after a change, or with "File..." after loading
 another picture, pictor writes the picture back in FILE's own format:
-  .bmp, .jpg   FILE itself is replaced (a JPEG is compressed anew);
-  .ico, .wmf,  the edited picture is a bitmap now; it is written beside FILE
-  .emf         with the extension .bmp (picture.ico -> picture.bmp), or, when
-               that file exists, as picture-1.bmp, picture-2.bmp, ...
+  )" + Extensions(true) +
+         R"(:
+      FILE itself is replaced (a JPEG is compressed anew);
+  )" + Extensions(false) +
+         R"(:
+      the edited picture is a bitmap now; it is written beside FILE with the
+      extension .bmp (picture.ico -> picture.bmp), or, when that file exists,
+      as picture-1.bmp, picture-2.bmp, ...
 Every write goes to a temporary file in the same folder, which is then
 renamed over the target, so a failed write leaves the file as it was.
 Cancel and Clear write nothing; OK without a change writes nothing.

@@ -1,45 +1,16 @@
 #include "app/picture_file.h"
 
-#include <algorithm>
 #include <memory>
 #include <string_view>
 
-#include "app/file_names.h"
 #include "host/graphics/bitmap.h"
 #include "host/graphics/errors.h"
-#include "host/graphics/icon.h"
 #include "host/graphics/jpeg_image.h"
-#include "host/graphics/metafile.h"
 #include "host/graphics/streams.h"
 
 namespace pictor {
 
 namespace {
-
-std::string LowerExtension(const std::string& fileName) {
-  std::string ext = ExtractFileExt(fileName);
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-  return ext;
-}
-
-std::unique_ptr<TGraphic> NewGraphic(TPictureFormat format) {
-  switch (format) {
-    case TPictureFormat::Bitmap:
-      return std::make_unique<TBitmap>();
-    case TPictureFormat::Jpeg: {
-      // Kept at the best quality, so a JPEG compressed anew loses least.
-      auto jpeg = std::make_unique<TJPEGImage>();
-      jpeg->SetCompressionQuality(100);
-      return jpeg;
-    }
-    case TPictureFormat::Icon:
-      return std::make_unique<TIcon>();
-    case TPictureFormat::Metafile:
-      return std::make_unique<TMetafile>();
-  }
-  return nullptr;
-}
 
 std::vector<std::uint8_t> SaveGraphic(const TGraphic& graphic) {
   TMemoryStream stream;
@@ -50,18 +21,8 @@ std::vector<std::uint8_t> SaveGraphic(const TGraphic& graphic) {
 }  // namespace
 
 std::optional<TPictureFormat> FormatOfFile(const std::string& fileName) {
-  const std::string ext = LowerExtension(fileName);
-  if (ext == ".bmp") return TPictureFormat::Bitmap;
-  if (ext == ".jpg") return TPictureFormat::Jpeg;
-  if (ext == ".ico") return TPictureFormat::Icon;
-  if (ext == ".wmf" || ext == ".emf") return TPictureFormat::Metafile;
+  if (const TPictureFileType* type = PictureFileTypeOf(fileName)) return type->format;
   return std::nullopt;
-}
-
-void LoadPictureAs(TPicture& picture, const std::string& fileName, TPictureFormat format) {
-  std::unique_ptr<TGraphic> graphic = NewGraphic(format);
-  graphic->LoadFromFile(fileName);
-  picture.TakeGraphic(std::move(graphic));
 }
 
 void LoadBitmapBytes(TPicture& picture, std::span<const std::uint8_t> bytes) {
@@ -74,7 +35,7 @@ void LoadBitmapBytes(TPicture& picture, std::span<const std::uint8_t> bytes) {
 }
 
 TPictureFormat WriteBackFormat(TPictureFormat format) {
-  return format == TPictureFormat::Jpeg ? TPictureFormat::Jpeg : TPictureFormat::Bitmap;
+  return PictureFileTypeOf(format).written ? format : TPictureFormat::Bitmap;
 }
 
 std::vector<std::uint8_t> EncodePicture(const TPicture& picture, TPictureFormat format) {

@@ -7,25 +7,21 @@
 #include <string>
 #include <vector>
 
+#include "editor/picture_file_types.h"
 #include "host/graphics/picture.h"
 
 namespace pictor {
 
-enum class TPictureFormat { Bitmap, Jpeg, Icon, Metafile };
-
-// The format of a file by its extension (".bmp", ".jpg", ".ico", ".wmf",
-// ".emf", any case); nullopt for any other, ".jpeg" included.
+// The format of a file by its extension, as the picture file table has it
+// (any case); nullopt for any other, ".jpeg" included.
 std::optional<TPictureFormat> FormatOfFile(const std::string& fileName);
 
-// Loads the file into picture as a graphic of that format. Throws (the
-// graphics library's errors, naming the file) and leaves picture as it was
-// when the file cannot be read or decoded.
-void LoadPictureAs(TPicture& picture, const std::string& fileName, TPictureFormat format);
 // Loads bitmap file bytes into picture.
 void LoadBitmapBytes(TPicture& picture, std::span<const std::uint8_t> bytes);
 
 // The format an edited picture of a file of that format is written back as:
-// icons and metafiles come back as bitmaps.
+// its own when files of the format are written, else a bitmap (icons and
+// metafiles come back as bitmaps).
 TPictureFormat WriteBackFormat(TPictureFormat format);
 
 // The picture's graphic as a file of format Bitmap or Jpeg, converted when it

@@ -32,7 +32,7 @@ void LoadSource(TPicture& picture, const std::string& file) {
       file.empty() ? TPictureFormat::Bitmap : FormatOfFile(file);
   if (!format)
     throw TRunError{kExitUsage,
-                    file + ": not a picture file pictor reads (.bmp, .jpg, .ico, .wmf, .emf)"};
+                    file + ": not a picture file pictor reads (" + PictureFileExtensions() + ")"};
   try {
     if (file.empty())
       LoadBitmapBytes(picture, ResourceBytes(kSamplePicturePath));

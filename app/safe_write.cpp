@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/file_names.h"
+#include "editor/file_names.h"
 #include "host/graphics/errors.h"
 
 namespace pictor {
@@ -22,9 +22,8 @@ namespace {
 }
 
 std::string FolderOf(const std::string& fileName) {
-  const auto slash = fileName.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : fileName.substr(0, slash);
+  const std::string folder = ExtractFileDir(fileName);
+  return folder.empty() ? "." : folder;
 }
 
 // The mode a new file gets: read and write for everyone the umask allows.

@@ -1,8 +1,8 @@
 #include "app/write_back.h"
 
-#include "app/file_names.h"
 #include "app/picture_file.h"
 #include "app/safe_write.h"
+#include "editor/file_names.h"
 #include "host/graphics/errors.h"
 
 namespace pictor {
@@ -21,7 +21,8 @@ std::string SaveEditedPicture(const TPicture& picture, const std::string& source
     return "wrote " + sourceFile;
   }
   const std::string name =
-      WriteNewFileSafely(ChangeFileExt(sourceFile, ".bmp"), EncodePicture(picture, target));
+      WriteNewFileSafely(ChangeFileExt(sourceFile, std::string(PictureFileTypeOf(target).extension)),
+                         EncodePicture(picture, target));
   return "the edited picture is a bitmap now: wrote " + name + " beside " + sourceFile +
          ", which is unchanged";
 }

@@ -1,11 +1,20 @@
 #include "editor/dlg_pictor.h"
 
+#include "editor/tool_options.h"
+#include "editor/tool_table.h"
+
 namespace pictor {
+namespace {
+
+// The text caret blinks: it is drawn or removed every half second.
+constexpr int kCaretIntervalMs = 500;
+
+}  // namespace
 
 TdlgPictor::TdlgPictor() {
   setupUi(this);
   tiText = std::make_unique<TTimer>();
-  tiText->SetInterval(500);
+  tiText->SetInterval(kCaretIntervalMs);
   FontDialog1 = std::make_unique<TFontDialog>();
   FontDialog1->Options = {fdForceFontExist};
   OpenDialog = std::make_unique<TOpenPictureDialog>();
@@ -20,42 +29,47 @@ TdlgPictor::~TdlgPictor() {
   DoDestroy();
 }
 
-// Every event of the window, in one place. Handlers of the tools still to
-// come are wired here as they arrive.
+// Every event of the window, in one place.
 void TdlgPictor::WireEvents() {
-  auto notify = [this](void (TdlgPictor::*handler)(TObject*)) {
-    return [this, handler](TObject* Sender) { (this->*handler)(Sender); };
-  };
-  OnCreate = notify(&TdlgPictor::FormCreate);
-  OnDestroy = notify(&TdlgPictor::FormDestroy);
-  OnShow = notify(&TdlgPictor::FormShow);
-  OnPaint = notify(&TdlgPictor::FormPaint);
+  OnCreate = Handler(this, &TdlgPictor::FormCreate);
+  OnDestroy = Handler(this, &TdlgPictor::FormDestroy);
+  OnShow = Handler(this, &TdlgPictor::FormShow);
+  OnPaint = Handler(this, &TdlgPictor::FormPaint);
 
-  for (TSpeedButton* tool :
-       {sbMarquee, sbLasso, sbZoom, sbEraser, sbPen, sbBrush, sbSpray, sbText, sbFill,
-        sbGetPixelColor, sbLine, sbCurve, sbRectangle, sbPolygon, sbRoundRectangle, sbEllipse})
-    tool->OnClick = notify(&TdlgPictor::sbClick);
+  // The tools and their option pages.
+  for (const TTool& tool : ToolTable()) (this->*tool.button)->OnClick = Handler(this, &TdlgPictor::sbClick);
   for (int i = 0; i < pcShapes->PageCount(); ++i)
-    pcShapes->Pages(i)->OnHide = notify(&TdlgPictor::tsHide);
-  for (TSpeedButton* scale : {sbZoom1, sbZoom2, sbZoom3, sbZoom4})
-    scale->OnClick = notify(&TdlgPictor::sbZoomScaleClick);
+    pcShapes->Pages(i)->OnHide = Handler(this, &TdlgPictor::tsHide);
+  for (const TZoomOption& zoom : kZoomOptions)
+    (this->*zoom.button)->OnClick = Handler(this, &TdlgPictor::sbZoomScaleClick);
+  sbZoom4->OnClick = Handler(this, &TdlgPictor::sbZoomScaleClick);  // keeps the factor
+  for (const TTipOption& tip : kEraserTips)
+    (this->*tip.button)->OnClick = Handler(this, &TdlgPictor::sbEraserClick);
+  for (const TTipOption& tip : kBrushTips)
+    (this->*tip.button)->OnClick = Handler(this, &TdlgPictor::sbBrushClick);
+  for (const TPenWidthOption& width : kPenWidths)
+    (this->*width.button)->OnClick = Handler(this, &TdlgPictor::sbLineClick);
+  for (const TFigureStyleOption& style : kFigureStyles)
+    (this->*style.button)->OnClick = Handler(this, &TdlgPictor::sbRectangleClick);
 
-  auto moveOffImage = [this](TObject* Sender, TShiftState Shift, int X, int Y) {
-    ScrollBoxMouseMove(Sender, Shift, X, Y);
-  };
-  ScrollBox->OnMouseMove = moveOffImage;
-  pnlTools->OnMouseMove = moveOffImage;
-  PaintBox->OnPaint = notify(&TdlgPictor::PaintBoxPaint);
+  // The view.
+  ScrollBox->OnMouseMove = Handler(this, &TdlgPictor::ScrollBoxMouseMove);
+  pnlTools->OnMouseMove = Handler(this, &TdlgPictor::ScrollBoxMouseMove);
+  PaintBox->OnPaint = Handler(this, &TdlgPictor::PaintBoxPaint);
+  PaintBox->OnMouseDown = Handler(this, &TdlgPictor::PaintBoxMouseDown);
+  PaintBox->OnMouseMove = Handler(this, &TdlgPictor::PaintBoxMouseMove);
+  PaintBox->OnMouseUp = Handler(this, &TdlgPictor::PaintBoxMouseUp);
+  PaintBox->OnDblClick = Handler(this, &TdlgPictor::PaintBoxDblClick);
 
-  btOK->OnClick = notify(&TdlgPictor::btOKClick);
-  btCancel->OnClick = notify(&TdlgPictor::btCancelClick);
-  btLoadFile->OnClick = notify(&TdlgPictor::btLoadFileClick);
-  btHelp->OnClick = notify(&TdlgPictor::btHelpClick);
-  sbUndo->OnClick = notify(&TdlgPictor::sbUndoClick);
-  sbRedo->OnClick = notify(&TdlgPictor::sbRedoClick);
-  sbAbout->OnClick = notify(&TdlgPictor::sbAboutClick);
-  tiText->SetOnTimer(notify(&TdlgPictor::tiTextTimer));
-  WireToolEvents();
+  // The buttons and the text caret.
+  btOK->OnClick = Handler(this, &TdlgPictor::btOKClick);
+  btCancel->OnClick = Handler(this, &TdlgPictor::btCancelClick);
+  btLoadFile->OnClick = Handler(this, &TdlgPictor::btLoadFileClick);
+  btHelp->OnClick = Handler(this, &TdlgPictor::btHelpClick);
+  sbUndo->OnClick = Handler(this, &TdlgPictor::sbUndoClick);
+  sbRedo->OnClick = Handler(this, &TdlgPictor::sbRedoClick);
+  sbAbout->OnClick = Handler(this, &TdlgPictor::sbAboutClick);
+  tiText->SetOnTimer(Handler(this, &TdlgPictor::tiTextTimer));
 }
 
 }  // namespace pictor

@@ -3,12 +3,13 @@
 // methods live in files named by concern: dlg_pictor.cpp (construction and
 // event wiring), form_state.cpp (creation, frames, the button column),
 // view.cpp (drawing the view and the zoom), history.cpp (undo and redo),
-// edit_picture_property.cpp (the "&File..." button), tools.cpp (tool
-// selection and options), pointer_dispatch.cpp (the paint box's mouse
-// events), freehand.cpp (pen, eraser, brush, spray, fill, colour picker,
-// zoom), shapes.cpp (lines, curves and figures), later_tools.cpp and
-// later_selection.cpp (what the colour strip, text and selection tools still
-// to come will fill in).
+// edit_picture_property.cpp (the "&File..." button), tools.cpp (choosing a
+// tool and its options; the tools themselves are the rows of tool_table.cpp,
+// the option values those of tool_options.h), pointer_dispatch.cpp (the paint
+// box's mouse events), freehand.cpp (pen, eraser, brush, spray, fill, colour
+// picker), shapes.cpp (lines, curves and figures), selection.cpp (the marquee
+// and lasso selection), text.cpp (the text tool) and colours.cpp (the colour
+// strip).
 #pragma once
 
 #include <array>
@@ -25,6 +26,8 @@
 #include "ui_dlg_pictor.h"
 
 namespace pictor {
+
+struct TTool;
 
 class TdlgPictor : public TForm, public Ui::dlgPictor {
  public:
@@ -56,6 +59,10 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
   // GetFrame after it closed (the bitmap stays the window's).
   void SetFrame(TBitmap* Bitmap);
   TBitmap* GetFrame();
+  // Makes the working bitmap a copy of FShape.
+  void AssignShape();
+  // Selects the marquee tool.
+  void PressDefaultButton();
 
   // The view and the zoom.
   void Draw();
@@ -63,7 +70,8 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
   void sbZoomScaleClick(TObject* Sender);
   void ScrollBoxMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
   void PaintBoxPaint(TObject* Sender);
-  // The zoom tool's press: 1 becomes 5, anything else 1, with its button down.
+  // The zoom tool's press: the first zoom factor becomes the second, any
+  // other the first, with its button down.
   void ToggleZoom();
 
   // The history.
@@ -76,24 +84,12 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
   bool CanRedo() const;
   void sbUndoClick(TObject* Sender);
   void sbRedoClick(TObject* Sender);
-
-  // Tool selection, colours and text: filled in by the tools still to come.
-  void sbClick(TObject* Sender);
-  void tsHide(TObject* Sender);
-  void SetColorPalette();
-  void DrawText_(TBitmap* Bitmap);
-  void tiTextTimer(TObject* Sender);
-
-  // Makes the working bitmap a copy of FShape.
-  void AssignShape();
-  // Selects the marquee tool.
-  void PressDefaultButton();
-
   // Snapshots the history holds at most; the first is never dropped.
   static constexpr int kHistoryCapacity = 19;
 
-  // Tool options, the pointer handlers of the paint box and the drawing tools
-  // (tools.cpp, pointer_dispatch.cpp, freehand.cpp, shapes.cpp).
+  // Choosing a tool and its options.
+  void sbClick(TObject* Sender);
+  void tsHide(TObject* Sender);
   void sbMakeClick();
   void sbEraserClick(TObject* Sender);
   void sbBrushClick(TObject* Sender);
@@ -101,6 +97,8 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
   void sbRectangleClick(TObject* Sender);
   void SetPenWidth();
   void SetRectangleStyle();
+
+  // The paint box's pointer handlers and the drawing tools.
   void PaintBoxMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
   void PaintBoxMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
   void PaintBoxMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -110,83 +108,123 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
   void SetColoredShape();
   void DrawColoredShape(int X, int Y);
   static bool InRectangle(int X, int Y, int X1, int Y1, int X2, int Y2);
-  // Finishing a selection: filled in by the selection tools still to come.
+
+  // The selection, the text and the colour strip.
   void DrawSelection(TMouseButton Button, int X, int Y);
   void DrawSelectionLasso(TMouseButton Button, int X, int Y);
+  void DrawText_(TBitmap* Bitmap);
+  void tiTextTimer(TObject* Sender);
+  void SetColorPalette();
 
  private:
   friend bool EditPictureProperty(TObject* Obj);
-  friend struct TdlgPictorAccess;  // tests
+  friend struct TdlgPictorAccess;       // tests
+  friend struct TdlgPictorToolsAccess;  // tests
+
+  // Entries of the point list FPoints (and of FLassoOrigin).
+  static constexpr int kPointListSize = 1001;
+  // The last index of FPoints a polygon vertex may take.
+  static constexpr int kLastPolygonIndex = kPointListSize - 1;
 
   void WireEvents();
   void RegisterPointers();
-  // One of the nine tools whose unfinished work lives in FShape is current.
-  bool PreviewToolDown() const;
+
+  // The view.
+  TPoint ImagePoint(int X, int Y) const;
+  void ShowZoomFactor();
+
+  // The history.
   void UpdateHistoryButtons();
 
-  TObject* FEditedObject = nullptr;
-  std::unique_ptr<TBitmap> FBitmap;
-  std::unique_ptr<TBitmap> FShape;
-  std::unique_ptr<TBitmap> FPasteBitmap;
-  int FZoom = 0;
-  TColor FForeColor = 0;
-  TColor FBackColor = 0;
-  TRect FShapeRect;
-  TColor FShapeColor = 0;
-  bool FMouseOverImage = false;
-  bool FSelected = false;
-  TRect FSelRect;
-  bool FMoving = false;
-  bool FLassoInverted = false;
-  TPoint FStartPoint;
-  TPoint FEndPoint;
-  int FPenWidth = 0;
-  TPoint FDragStart;
-  TPoint FLastPoint;
-  TBrushStyle FBrushStyle = bsSolid;
-  bool FTwoColorFill = false;
-  std::array<TPoint, 1001> FPoints{};
-  std::array<TPoint, 1001> FLassoOrigin{};
-  int FPointCount = 0;
-  TRect FSourceRect;
-  TRect FDestRect;
-  int FHistoryIndex = 0;
-  bool FCaretShown = false;
-  std::string FText;
-  TPoint FTextPos;
-  std::unique_ptr<TFont> FTextFont;
-  std::unique_ptr<THistoryList> FHistory;
-  bool FModified = false;
-  TStatusBar* FStatusBar = nullptr;
-
-  // The tools: wiring, the steps of choosing a tool and the branches of the
-  // pointer handlers.
-  friend struct TdlgPictorToolsAccess;  // tests
-  // The last index of FPoints a polygon vertex may take.
-  static constexpr int kLastPolygonIndex = 1000;
-  void WireToolEvents();
-  void RunChooseStep(int step);
-  TPoint ImagePoint(int X, int Y) const;
-  void PullStroke(int& X, int& Y);
+  // The tools.
+  const TTool& CurrentTool() const;
+  void ChooseTool(const TTool& tool);
+  void ApplyToolOptions(const TTool& tool);
   void FinishStep();
+  void PullStroke(int& X, int& Y);
+  void FreehandPress(const TTool& tool, TMouseButton Button, TPoint P);
   void StampTip(TMouseButton Button, TPoint P, TColor left, TColor right);
-  void PenPress(TMouseButton Button, TPoint P);
-  void SprayPress(TMouseButton Button, TPoint P);
+  void PenPress(TMouseButton Button, TPoint P, TColor left, TColor right);
+  void SprayPress(TMouseButton Button, TPoint P, TColor left, TColor right);
   void FillPress(TMouseButton Button, TPoint P);
   void PickColorPress(TMouseButton Button, TPoint P);
   void ShowPixelColor(TPoint P);
+  void ShowTipAt(int X, int Y);
+  void LoadTip();
   TSpeedButton* ChosenTipButton() const;
+
+  // The shapes.
+  void ResetPreview();
   void PreparePreview(TMouseButton Button, bool filled);
   void SetFigureStyle();
   void CommitShape();
   void LineStep(TObject* Sender, TMouseButton Button, TPoint P);
-  void FigureStep(TObject* Sender, TMouseButton Button, TPoint P);
+  void FigureStep(TObject* Sender, TMouseButton Button, TPoint P, const TTool& tool);
   void CurveStep(TObject* Sender, TMouseButton Button, TPoint P);
   void CurveRelease(TPoint P);
   void PolygonStep(TObject* Sender, TMouseButton Button, TPoint P);
   void PolygonRelease(TPoint P);
   void PolygonDoubleClick();
   void ClosePolygon(int count);
+
+  // The selection.
+  void SelectionStep(TObject* Sender, TMouseButton Button, TPoint P);
+  void SelectionHover(TPoint P, const TTool& tool);
+  void SelectionRelease(TMouseButton Button, TPoint P);
+  void ForgetSelection();
+
+  // The text.
+  void TextClick(TMouseButton Button, TPoint P);
+  void ResetText();
+
+  // The document.
+  TObject* FEditedObject = nullptr;
+  std::unique_ptr<TBitmap> FBitmap;
+  bool FModified = false;
+
+  // The view.
+  int FZoom = 0;
+  bool FMouseOverImage = false;
+  TStatusBar* FStatusBar = nullptr;
+
+  // The tools: the two colours, the option values and the stroke.
+  TColor FForeColor = 0;
+  TColor FBackColor = 0;
+  TColor FShapeColor = 0;
+  int FPenWidth = 0;
+  TBrushStyle FBrushStyle = bsSolid;
+  bool FTwoColorFill = false;
+  TPoint FLastPoint;
+
+  // The shapes: the preview (or the eraser's and brush's tip) and where the
+  // view shows it, and the figure's points.
+  std::unique_ptr<TBitmap> FShape;
+  TRect FShapeRect;
+  TPoint FStartPoint;
+  TPoint FEndPoint;
+  std::array<TPoint, kPointListSize> FPoints{};
+  int FPointCount = 0;
+
+  // The selection.
+  bool FSelected = false;
+  TRect FSelRect;
+  bool FMoving = false;
+  TPoint FDragStart;
+  TRect FSourceRect;
+  TRect FDestRect;
+  bool FLassoInverted = false;
+  std::array<TPoint, kPointListSize> FLassoOrigin{};
+  std::unique_ptr<TBitmap> FPasteBitmap;
+
+  // The text.
+  std::string FText;
+  TPoint FTextPos;
+  bool FCaretShown = false;
+  std::unique_ptr<TFont> FTextFont;
+
+  // The history.
+  std::unique_ptr<THistoryList> FHistory;
+  int FHistoryIndex = 0;
 };
 
 }  // namespace pictor

@@ -8,20 +8,11 @@
 #include "editor/dlg_pictor.h"
 #include "editor/load_picture_file.h"
 #include "editor/picture_conversion.h"
+#include "editor/picture_file_types.h"
 #include "host/graphics/picture.h"
 #include "host/toolkit/dialogs.h"
 
 namespace pictor {
-namespace {
-
-constexpr const char* kOpenFilter =
-    "All (*.bmp;*.jpg;*.ico;*.emf;*.wmf)|*.bmp;*.jpg;*.ico;*.emf;*.wmf|Bitmaps (*.bmp)|*.bmp|"
-    "JPEG (*.jpg)|*.jpg|Icons (*.ico)|*.ico|Enhanced Metafiles (*.emf)|*.emf|"
-    "Metafiles (*.wmf)|*.wmf";
-constexpr const char* kBitmapFilter = "Bitmaps (*.bmp)|*.bmp";
-constexpr const char* kBitmapExt = ".bmp";
-
-}  // namespace
 
 bool EditPictureProperty(TObject* Obj) {
   // The window goes on every path, also when an error propagates.
@@ -32,9 +23,10 @@ bool EditPictureProperty(TObject* Obj) {
   }
   dialog->FEditedObject = Obj;
   TakeInPicture(Obj, *dialog->FBitmap);
-  dialog->OpenDialog->Filter = kOpenFilter;
-  dialog->SaveDialog->Filter = kBitmapFilter;
-  dialog->SaveDialog->DefaultExt = kBitmapExt;
+  const TPictureFileType& bitmaps = PictureFileTypeOf(TPictureFormat::Bitmap);
+  dialog->OpenDialog->Filter = OpenPictureFilter();
+  dialog->SaveDialog->Filter = PictureFileFilter(bitmaps);
+  dialog->SaveDialog->DefaultExt = bitmaps.extension;
   ApplyStandardPalette(*dialog->FBitmap);
   dialog->SetColorPalette();
   dialog->Draw();
@@ -49,11 +41,12 @@ bool EditPictureProperty(TObject* Obj) {
 void TdlgPictor::btLoadFileClick(TObject*) {
   OpenDialog->Title = "Load picture";
   if (auto* picture = dynamic_cast<TPicture*>(FEditedObject)) {
-    OpenDialog->Filter = kOpenFilter;
+    OpenDialog->Filter = OpenPictureFilter();
     if (OpenDialog->Execute()) LoadPictureFile(picture, OpenDialog->FileName);
   } else if (auto* bitmap = dynamic_cast<TBitmap*>(FEditedObject)) {
-    OpenDialog->Filter = kBitmapFilter;
-    OpenDialog->DefaultExt = kBitmapExt;
+    const TPictureFileType& bitmaps = PictureFileTypeOf(TPictureFormat::Bitmap);
+    OpenDialog->Filter = PictureFileFilter(bitmaps);
+    OpenDialog->DefaultExt = bitmaps.extension;
     if (OpenDialog->Execute()) bitmap->LoadFromFile(OpenDialog->FileName);
   }
   // The button's modal result ends the window; nothing painted is kept.

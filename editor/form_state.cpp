@@ -5,29 +5,25 @@
 #include "editor/copy_bitmap.h"
 #include "editor/dlg_pictor.h"
 #include "editor/random.h"
+#include "editor/tool_options.h"
+#include "editor/tool_table.h"
 #include "host/toolkit/application.h"
 #include "host/toolkit/screen.h"
+#include "resources/cursor_resources.h"
 
 namespace pictor {
 namespace {
 
-// The program's pointers and the cursor ids the tools use for them.
-struct PointerResource {
-  const char* name;
-  int id;
-};
-constexpr PointerResource kPointers[] = {
-    {"CRNO", -100},  {"CRMARQUEE", -101}, {"CRLASSO", -102},         {"CRZOOM", -103},
-    {"CRPEN", -105}, {"CRFILL", -109},    {"CRGETPIXELCOLOR", -110}, {"CRSPRAY", -107}};
-
 constexpr int kHelpContext = 901;
+// The side of the image a window starts with, before a picture is taken in.
+constexpr int kStartingImageSize = 100;
 
 }  // namespace
 
 void TdlgPictor::RegisterPointers() {
   // A pointer that cannot be loaded leaves its id to the default arrow.
-  for (const PointerResource& pointer : kPointers)
-    Screen->SetCursor(pointer.id, LoadCursor(pointer.name));
+  for (const CursorResource& pointer : kCursorResources)
+    Screen->SetCursor(pointer.id, LoadCursor(std::string(pointer.name)));
 }
 
 void TdlgPictor::FormCreate(TObject*) {
@@ -36,14 +32,14 @@ void TdlgPictor::FormCreate(TObject*) {
   HelpFile = TApplication::ExeDir() + "Pictor.hlp";
   SetHelpContext(kHelpContext);
   RegisterPointers();
-  FHistory = std::make_unique<THistoryList>();
+  FHistory = std::make_unique<THistoryList>(kHistoryCapacity);
   FMouseOverImage = false;
   FSelected = false;
   FMoving = false;
   pnlImage->SetDoubleBuffered(true);
   FBitmap = std::make_unique<TBitmap>();
-  FBitmap->SetWidth(100);
-  FBitmap->SetHeight(100);
+  FBitmap->SetWidth(kStartingImageSize);
+  FBitmap->SetHeight(kStartingImageSize);
   FBitmap->SetPalette(Palette16());
   FShape = std::make_unique<TBitmap>();
   FPasteBitmap = std::make_unique<TBitmap>();
@@ -51,7 +47,7 @@ void TdlgPictor::FormCreate(TObject*) {
   FForeColor = clBlack;
   FBackColor = clWhite;
   SetColorPalette();
-  FZoom = 1;
+  FZoom = kZoomOptions[0].factor;
   sbClick(sbPen);
   InitializeHistory();
 }
@@ -84,7 +80,7 @@ void TdlgPictor::SetFrame(TBitmap* Bitmap) {
 }
 
 TBitmap* TdlgPictor::GetFrame() {
-  if (sbMarquee->Down() || sbLasso->Down()) {
+  if (CurrentTool().family == TToolFamily::Selection) {
     tsHide(pcShapes->ActivePage());
     sbPen->SetDown(true);
     sbPen->Click();

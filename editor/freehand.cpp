@@ -4,6 +4,8 @@
 #include "editor/copy_bitmap.h"
 #include "editor/dlg_pictor.h"
 #include "editor/random.h"
+#include "editor/tool_options.h"
+#include "editor/tool_table.h"
 #include "host/graphics/pixels/pixel_access.h"
 
 namespace pictor {
@@ -14,8 +16,30 @@ void TdlgPictor::FinishStep() {
   Draw();
 }
 
+// The left button paints in the foreground colour and the right one in the
+// background colour, the other way round for a tool that swaps them (the
+// eraser). Another button stamps the tip in the colour last used and paints
+// nothing with the pen or the spray.
+void TdlgPictor::FreehandPress(const TTool& tool, TMouseButton Button, TPoint P) {
+  const bool swap = tool.Has(TToolFlag::SwapsColours);
+  const TColor left = swap ? FBackColor : FForeColor;
+  const TColor right = swap ? FForeColor : FBackColor;
+  switch (tool.shape) {
+    case TToolShape::Tip:
+      StampTip(Button, P, left, right);
+      break;
+    case TToolShape::Dots:
+      SprayPress(Button, P, left, right);
+      break;
+    case TToolShape::Pixel:
+      PenPress(Button, P, left, right);
+      break;
+    default:
+      break;
+  }
+}
+
 void TdlgPictor::StampTip(TMouseButton Button, TPoint P, TColor left, TColor right) {
-  // Another button stamps in the colour last used.
   if (Button == mbLeft) FShapeColor = left;
   if (Button == mbRight) FShapeColor = right;
   SetColoredShape();
@@ -23,16 +47,24 @@ void TdlgPictor::StampTip(TMouseButton Button, TPoint P, TColor left, TColor rig
   FinishStep();
 }
 
-void TdlgPictor::PenPress(TMouseButton Button, TPoint P) {
-  if (Button == mbLeft) FBitmap->Canvas()->SetPixels(P.X, P.Y, FForeColor);
-  if (Button == mbRight) FBitmap->Canvas()->SetPixels(P.X, P.Y, FBackColor);
+void TdlgPictor::PenPress(TMouseButton Button, TPoint P, TColor left, TColor right) {
+  if (Button == mbLeft) FBitmap->Canvas()->SetPixels(P.X, P.Y, left);
+  if (Button == mbRight) FBitmap->Canvas()->SetPixels(P.X, P.Y, right);
   FinishStep();
 }
 
-void TdlgPictor::SprayPress(TMouseButton Button, TPoint P) {
-  if (Button == mbLeft) Spray(P.X, P.Y, FForeColor);
-  if (Button == mbRight) Spray(P.X, P.Y, FBackColor);
+void TdlgPictor::SprayPress(TMouseButton Button, TPoint P, TColor left, TColor right) {
+  if (Button == mbLeft) Spray(P.X, P.Y, left);
+  if (Button == mbRight) Spray(P.X, P.Y, right);
   FinishStep();
+}
+
+// The eraser's or brush's tip preview, centred on the paint-box pixel (X, Y).
+void TdlgPictor::ShowTipAt(int X, int Y) {
+  const int w = FShape->Width() * FZoom;
+  const int h = FShape->Height() * FZoom;
+  FShapeRect = Rect(X - w / 2, Y - h / 2, X - w / 2 + w, Y - h / 2 + h);
+  Draw();
 }
 
 void TdlgPictor::FillPress(TMouseButton Button, TPoint P) {
@@ -65,10 +97,8 @@ void TdlgPictor::ShowPixelColor(TPoint P) {
 }
 
 void TdlgPictor::Spray(int X, int Y, TColor Color) {
-  int r = 2;
-  if (sbSpray1->Down()) r = 2;
-  if (sbSpray2->Down()) r = 4;
-  if (sbSpray3->Down()) r = 6;
+  const TSprayOption* size = DownOption(*this, kSprayRadii);
+  const int r = size ? size->radius : kDefaultSprayRadius;
   const int n = (4 * (r + 1) * (r + 1)) / 8;
   TCanvas* canvas = FBitmap->Canvas();
   for (int i = 0; i < n; ++i) {
@@ -81,14 +111,10 @@ void TdlgPictor::Spray(int X, int Y, TColor Color) {
 // The size button that is down on the active eraser or brush page, if any.
 TSpeedButton* TdlgPictor::ChosenTipButton() const {
   TTabSheet* page = pcShapes->ActivePage();
-  if (page == tsEraser) {
-    for (TSpeedButton* size : {sbEraser1, sbEraser2, sbEraser3, sbEraser4})
-      if (size->Down()) return size;
-  } else if (page == tsBrush) {
-    for (TSpeedButton* size : {sbBrush1, sbBrush2, sbBrush3, sbBrush4, sbBrush5, sbBrush6})
-      if (size->Down()) return size;
-  }
-  return nullptr;
+  const TTipOption* tip = page == tsEraser  ? DownOption(*this, kEraserTips)
+                          : page == tsBrush ? DownOption(*this, kBrushTips)
+                                            : nullptr;
+  return tip ? this->*tip->button : nullptr;
 }
 
 void TdlgPictor::SetShape() {

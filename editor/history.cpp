@@ -2,6 +2,7 @@
 // taken after each change. At most kHistoryCapacity entries; the first, the
 // image the history started with, is never dropped.
 #include "editor/dlg_pictor.h"
+#include "editor/tool_table.h"
 
 namespace pictor {
 
@@ -15,19 +16,14 @@ void TdlgPictor::InitializeHistory() {
 }
 
 void TdlgPictor::AddToHistory() {
-  // The redo entries go first.
-  const int count = FHistory->Count();
-  if (count - 1 > FHistoryIndex && count > 1)
-    for (int i = count - 1; i > FHistoryIndex; --i) FHistory->Delete(i);
-  while (FHistory->Count() >= kHistoryCapacity) FHistory->Delete(1);
-  FHistory->Add(*FBitmap);
-  FHistoryIndex = FHistory->Count() - 1;
+  FHistoryIndex = FHistory->Record(*FBitmap, FHistoryIndex);
   UpdateHistoryButtons();
 }
 
 void TdlgPictor::Undo() {
+  const TTool& tool = CurrentTool();
   // Typed text: only the text goes.
-  if (sbText->Down() && !FText.empty()) {
+  if (tool.family == TToolFamily::Text && !FText.empty()) {
     FText.clear();
     if (!FCaretShown) tiTextTimer(tiText.get());
     FShape->Assign(FBitmap.get());
@@ -36,9 +32,10 @@ void TdlgPictor::Undo() {
     return;
   }
   // An unfinished curve or polygon: only the figure goes.
-  if ((sbCurve->Down() || sbPolygon->Down()) && FPointCount > 0) {
+  if ((tool.family == TToolFamily::Curve || tool.family == TToolFamily::Polygon) &&
+      FPointCount > 0) {
     FPointCount = 0;
-    FShape->Assign(FBitmap.get());
+    ResetPreview();
     Draw();
     return;
   }
@@ -47,11 +44,10 @@ void TdlgPictor::Undo() {
     // leaves the two matching.
     FHistory->Restore(FHistoryIndex - 1, *FBitmap);
     --FHistoryIndex;
-    if (PreviewToolDown()) {
+    if (tool.Has(TToolFlag::UsesPreview)) {
       FText.clear();
       FTextPos.X = -1;
-      FShapeRect = Rect(0, 0, FBitmap->Width() * FZoom, FBitmap->Height() * FZoom);
-      FShape->Assign(FBitmap.get());
+      ResetPreview();
     }
     Draw();
   }
@@ -63,10 +59,7 @@ void TdlgPictor::Redo() {
     FHistory->Restore(FHistoryIndex + 1, *FBitmap);
     ++FHistoryIndex;
     // The typed text and its position stay: typing goes on where it was.
-    if (PreviewToolDown()) {
-      FShapeRect = Rect(0, 0, FBitmap->Width() * FZoom, FBitmap->Height() * FZoom);
-      FShape->Assign(FBitmap.get());
-    }
+    if (CurrentTool().Has(TToolFlag::UsesPreview)) ResetPreview();
     Draw();
   }
   UpdateHistoryButtons();

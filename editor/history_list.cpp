@@ -9,6 +9,16 @@ void THistoryList::Add(const TBitmap& bitmap) {
   entries_.push_back(TSnapshot::Take(bitmap, basis));
 }
 
+int THistoryList::Record(const TBitmap& bitmap, int current) {
+  // A single entry stays even when nothing is current.
+  const int count = Count();
+  if (count - 1 > current && count > 1)
+    for (int i = count - 1; i > current; --i) Delete(i);
+  while (Count() >= capacity_ && Count() > 1) Delete(1);
+  Add(bitmap);
+  return Count() - 1;
+}
+
 void THistoryList::Delete(int index) {
   entries_.at(static_cast<std::size_t>(index));  // throws on a bad index
   entries_.erase(entries_.begin() + index);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -12,9 +13,17 @@ namespace pictor {
 
 class THistoryList {
  public:
+  // A list of at most capacity entries once Record has run.
+  explicit THistoryList(int capacity = std::numeric_limits<int>::max()) : capacity_(capacity) {}
+
   int Count() const { return static_cast<int>(entries_.size()); }
   // Appends an exact snapshot of the bitmap as the newest entry.
   void Add(const TBitmap& bitmap);
+  // Records the bitmap as the entry after `current`, the entry shown now
+  // (-1 for none): the entries after it go first, since a new change makes
+  // them unreachable, then the oldest entries but the first until there is
+  // room under the capacity. Returns the index of the new entry.
+  int Record(const TBitmap& bitmap, int current);
   // Frees and removes the entry at index.
   void Delete(int index);
   // Frees and removes every entry, from the last to the first.
@@ -28,6 +37,7 @@ class THistoryList {
   std::size_t MemoryUsed() const;
 
  private:
+  int capacity_;
   std::vector<std::shared_ptr<const TSnapshot>> entries_;
 };
 

@@ -7,9 +7,10 @@
 
 namespace pictor {
 
-// ".bmp", ".jpg", ".ico", ".wmf" and ".emf" (any case) load into the picture;
-// an empty name and every other extension, ".jpeg" included, load nothing.
-// A file that fails to load raises its error and leaves the picture as it was.
+// A file of a type of the picture file table (picture_file_types.h; the
+// extension in any case) loads into the picture; an empty name and every
+// other extension, ".jpeg" included, load nothing. A file that fails to load
+// raises its error and leaves the picture as it was.
 void LoadPictureFile(TPicture* picture, const std::string& fileName);
 
 }  // namespace pictor

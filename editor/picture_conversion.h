@@ -4,12 +4,15 @@
 
 #include "host/graphics/bitmap.h"
 #include "host/graphics/object.h"
+#include "host/toolkit/form.h"
 
 namespace pictor {
 
-// Modal results of the editor window's own buttons (OK is 1, Cancel 2).
-inline constexpr int mrClear = 5;  // "&Clear"
-inline constexpr int mrFile = 6;   // "&File..."
+// Modal results of the editor window's own buttons besides mrOk and
+// mrCancel. They share their values with two standard results the window's
+// buttons never give: mrClear is mrIgnore (5), mrFile is mrYes (6).
+inline constexpr int mrClear = mrIgnore;  // "&Clear"
+inline constexpr int mrFile = mrYes;      // "&File..."
 
 // Puts the object into the working bitmap: a picture's bitmap is copied; a
 // JPEG image, icon or metafile is drawn at (0, 0) over the working bitmap,
@@ -27,7 +30,7 @@ void WriteBackPicture(TObject* object, const TBitmap& working);
 
 // Whether the edit counts as accepted (OK or "&File...").
 constexpr bool IsAcceptedResult(int modalResult) {
-  return modalResult == 1 || modalResult == mrFile;
+  return modalResult == mrOk || modalResult == mrFile;
 }
 
 }  // namespace pictor

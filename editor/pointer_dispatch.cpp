@@ -1,55 +1,67 @@
-// The paint box's pointer handlers: paint-box pixels become image pixels
-// (division by the zoom, truncated toward zero), and each press, drag step,
-// release and double click runs the branch of the tool whose button is down.
+// The paint box's pointer handlers: paint-box pixels become image pixels,
+// and each press, drag step, release and double click runs the branch of the
+// current tool's family.
 #include <cstdlib>
 #include <string>
 
 #include "editor/dlg_pictor.h"
+#include "editor/tool_table.h"
 #include "host/toolkit/pointer.h"
 #include "host/toolkit/screen.h"
 
 namespace pictor {
-
-TPoint TdlgPictor::ImagePoint(int X, int Y) const { return Point(X / FZoom, Y / FZoom); }
 
 bool TdlgPictor::InRectangle(int X, int Y, int X1, int Y1, int X2, int Y2) {
   return ((X1 <= X && X <= X2) || (X2 <= X && X <= X1)) &&
          ((Y1 <= Y && Y <= Y2) || (Y2 <= Y && Y <= Y1));
 }
 
+// A press (Sender is the paint box) or a drag step (Sender is nullptr).
 void TdlgPictor::PaintBoxMouseDown(TObject* Sender, TMouseButton Button, TShiftState, int X,
                                    int Y) {
   // Moves and the release reach the paint box wherever the pointer goes.
   if (GetCapture() != PaintBox) SetCapture(PaintBox);
   const TPoint P = ImagePoint(X, Y);
   FLastPoint = P;
-  if (sbZoom->Down())
-    ToggleZoom();
-  else if (sbEraser->Down())
-    StampTip(Button, P, FBackColor, FForeColor);
-  else if (sbBrush->Down())
-    StampTip(Button, P, FForeColor, FBackColor);
-  else if (sbPen->Down())
-    PenPress(Button, P);
-  else if (sbSpray->Down())
-    SprayPress(Button, P);
-  else if (sbGetPixelColor->Down())
-    PickColorPress(Button, P);
-  else if (sbFill->Down())
-    FillPress(Button, P);
-  else if (sbLine->Down())
-    LineStep(Sender, Button, P);
-  else if (sbPolygon->Down())
-    PolygonStep(Sender, Button, P);
-  else if (sbCurve->Down())
-    CurveStep(Sender, Button, P);
-  else if (sbRectangle->Down() || sbRoundRectangle->Down() || sbEllipse->Down())
-    FigureStep(Sender, Button, P);
-  // The marquee, lasso and text branches come with their tools.
+  const TTool& tool = CurrentTool();
+  switch (tool.family) {
+    case TToolFamily::None:
+      break;
+    case TToolFamily::Selection:
+      SelectionStep(Sender, Button, P);
+      break;
+    case TToolFamily::Freehand:
+      FreehandPress(tool, Button, P);
+      break;
+    case TToolFamily::Fill:
+      FillPress(Button, P);
+      break;
+    case TToolFamily::Picker:
+      PickColorPress(Button, P);
+      break;
+    case TToolFamily::Zoom:
+      ToggleZoom();
+      break;
+    case TToolFamily::Text:
+      TextClick(Button, P);
+      break;
+    case TToolFamily::Line:
+      LineStep(Sender, Button, P);
+      break;
+    case TToolFamily::Figure:
+      FigureStep(Sender, Button, P, tool);
+      break;
+    case TToolFamily::Curve:
+      CurveStep(Sender, Button, P);
+      break;
+    case TToolFamily::Polygon:
+      PolygonStep(Sender, Button, P);
+      break;
+  }
 }
 
-// Stroke continuity: a held freehand stroke advances at most one image pixel
-// per axis per event, and the screen pointer is pulled back to that pixel.
+// Stroke continuity: a held stroke advances at most one image pixel per axis
+// per event, and the screen pointer is pulled back to that pixel.
 void TdlgPictor::PullStroke(int& X, int& Y) {
   TPoint Q = ImagePoint(X, Y);
   const TPoint L = FLastPoint;
@@ -63,55 +75,50 @@ void TdlgPictor::PullStroke(int& X, int& Y) {
 }
 
 void TdlgPictor::PaintBoxMouseMove(TObject*, TShiftState Shift, int X, int Y) {
+  const TTool& tool = CurrentTool();
   const bool held = Shift.Contains(ssLeft) || Shift.Contains(ssRight);
-  const bool tip = sbEraser->Down() || sbBrush->Down();
-  if (held && (tip || sbPen->Down())) PullStroke(X, Y);
+  if (held && tool.Has(TToolFlag::ConnectedStroke)) PullStroke(X, Y);
   FMouseOverImage = true;
   const TPoint P = ImagePoint(X, Y);
   FStatusBar->SetSimpleText(std::to_string(P.X) + "," + std::to_string(P.Y));
 
-  const bool selection = sbMarquee->Down() || sbLasso->Down();
-  const bool drags = selection || tip || sbPen->Down() || sbSpray->Down() || sbLine->Down() ||
-                     sbCurve->Down() || sbRectangle->Down() || sbRoundRectangle->Down() ||
-                     sbEllipse->Down() || sbPolygon->Down();
-  if (drags) {
-    if (selection && !held) {
-      // Over the selection a press moves it.
-      FMoving = FSelected &&
-                InRectangle(P.X, P.Y, FSelRect.Left, FSelRect.Top, FSelRect.Right, FSelRect.Bottom);
-      PaintBox->SetCursor(FMoving ? crSizeAll : (sbLasso->Down() ? -102 : -101));
-    }
-    if (tip) {
-      // The tip preview, centred on the pointer.
-      const int w = FShape->Width() * FZoom;
-      const int h = FShape->Height() * FZoom;
-      FShapeRect = Rect(X - w / 2, Y - h / 2, X - w / 2 + w, Y - h / 2 + h);
-      Draw();
-    }
+  if (tool.Has(TToolFlag::DragSteps)) {
+    if (tool.family == TToolFamily::Selection && !held) SelectionHover(P, tool);
+    if (tool.shape == TToolShape::Tip) ShowTipAt(X, Y);
     if (Shift.Contains(ssLeft)) PaintBoxMouseDown(nullptr, mbLeft, Shift, X, Y);
     if (Shift.Contains(ssRight)) PaintBoxMouseDown(nullptr, mbRight, Shift, X, Y);
   }
   FLastPoint = P;
-  if (sbGetPixelColor->Down()) ShowPixelColor(P);
+  if (tool.family == TToolFamily::Picker) ShowPixelColor(P);
 }
 
-void TdlgPictor::PaintBoxMouseUp(TObject*, TMouseButton, TShiftState, int X, int Y) {
+void TdlgPictor::PaintBoxMouseUp(TObject*, TMouseButton Button, TShiftState, int X, int Y) {
   ReleaseCapture();
   const TPoint P = ImagePoint(X, Y);
-  if (sbLine->Down() || sbRectangle->Down() || sbRoundRectangle->Down() || sbEllipse->Down()) {
-    CommitShape();
-    Draw();
+  const TTool& tool = CurrentTool();
+  switch (tool.family) {
+    case TToolFamily::Line:
+    case TToolFamily::Figure:
+      CommitShape();
+      Draw();
+      break;
+    case TToolFamily::Selection:
+      SelectionRelease(Button, P);
+      break;
+    case TToolFamily::Curve:
+      CurveRelease(P);
+      break;
+    case TToolFamily::Polygon:
+      PolygonRelease(P);
+      break;
+    default:
+      break;
   }
-  // The marquee and lasso release steps come with their tools.
-  if (sbCurve->Down()) CurveRelease(P);
-  if (sbPolygon->Down()) PolygonRelease(P);
-  if (!(sbMarquee->Down() || sbLasso->Down() || sbZoom->Down() || sbGetPixelColor->Down() ||
-        sbText->Down()))
-    AddToHistory();
+  if (tool.Has(TToolFlag::RecordsRelease)) AddToHistory();
 }
 
 void TdlgPictor::PaintBoxDblClick(TObject*) {
-  if (sbPolygon->Down()) PolygonDoubleClick();
+  if (CurrentTool().family == TToolFamily::Polygon) PolygonDoubleClick();
 }
 
 }  // namespace pictor

@@ -8,6 +8,8 @@
 #include <span>
 
 #include "editor/dlg_pictor.h"
+#include "editor/tool_options.h"
+#include "editor/tool_table.h"
 
 namespace pictor {
 namespace {
@@ -34,9 +36,14 @@ void CopyInto(const TBitmap& from, TBitmap& to) {
 
 }  // namespace
 
-void TdlgPictor::PreparePreview(TMouseButton Button, bool filled) {
+// The preview becomes a copy of the working bitmap, shown over the whole view.
+void TdlgPictor::ResetPreview() {
   FShapeRect = Rect(0, 0, FBitmap->Width() * FZoom, FBitmap->Height() * FZoom);
   CopyInto(*FBitmap, *FShape);
+}
+
+void TdlgPictor::PreparePreview(TMouseButton Button, bool filled) {
+  ResetPreview();
   // Another button keeps the colours the canvas had.
   TCanvas* canvas = FShape->Canvas();
   if (Button == mbLeft) {
@@ -51,7 +58,7 @@ void TdlgPictor::PreparePreview(TMouseButton Button, bool filled) {
 // Pen and brush of rectangle, round rectangle, ellipse and polygon.
 void TdlgPictor::SetFigureStyle() {
   TCanvas* canvas = FShape->Canvas();
-  canvas->Pen.Width = 1;
+  canvas->Pen.Width = kFigurePenWidth;
   canvas->Pen.Style = psSolid;
   if (!FTwoColorFill) canvas->Brush.Color = canvas->Pen.Color;
   canvas->Brush.Style = FBrushStyle;
@@ -74,7 +81,7 @@ void TdlgPictor::LineStep(TObject* Sender, TMouseButton Button, TPoint P) {
   FinishStep();
 }
 
-void TdlgPictor::FigureStep(TObject* Sender, TMouseButton Button, TPoint P) {
+void TdlgPictor::FigureStep(TObject* Sender, TMouseButton Button, TPoint P, const TTool& tool) {
   if (Sender) FStartPoint = P;
   FEndPoint = P;
   PreparePreview(Button, true);
@@ -82,13 +89,17 @@ void TdlgPictor::FigureStep(TObject* Sender, TMouseButton Button, TPoint P) {
   TCanvas* canvas = FShape->Canvas();
   const TPoint a = FStartPoint;
   const TPoint b = FEndPoint;
-  if (sbRectangle->Down()) {
-    canvas->Rectangle(a.X, a.Y, b.X, b.Y);
-  } else if (sbRoundRectangle->Down()) {
-    // The corner ellipse is half as wide and half as high as the figure.
-    canvas->RoundRect(a.X, a.Y, b.X, b.Y, std::abs(b.X - a.X) / 2, std::abs(b.Y - a.Y) / 2);
-  } else {
-    canvas->Ellipse(a.X, a.Y, b.X, b.Y);
+  switch (tool.shape) {
+    case TToolShape::Rectangle:
+      canvas->Rectangle(a.X, a.Y, b.X, b.Y);
+      break;
+    case TToolShape::RoundRectangle:
+      // The corner ellipse is half as wide and half as high as the figure.
+      canvas->RoundRect(a.X, a.Y, b.X, b.Y, std::abs(b.X - a.X) / 2, std::abs(b.Y - a.Y) / 2);
+      break;
+    default:
+      canvas->Ellipse(a.X, a.Y, b.X, b.Y);
+      break;
   }
   FinishStep();
 }

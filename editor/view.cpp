@@ -2,19 +2,15 @@
 // factor on the paint box, the zoom buttons and the zoom tool, and what
 // happens when the pointer leaves the image.
 #include "editor/dlg_pictor.h"
+#include "editor/tool_options.h"
+#include "editor/tool_table.h"
 
 namespace pictor {
-
-bool TdlgPictor::PreviewToolDown() const {
-  return sbMarquee->Down() || sbLasso->Down() || sbLine->Down() || sbCurve->Down() ||
-         sbText->Down() || sbRectangle->Down() || sbRoundRectangle->Down() || sbEllipse->Down() ||
-         sbPolygon->Down();
-}
 
 void TdlgPictor::Draw() {
   TPaintBoxCanvas* canvas = PaintBox->Canvas();
   // The preview copy already holds the whole image: nothing is resized.
-  if (!FShape->Empty() && PreviewToolDown()) {
+  if (!FShape->Empty() && CurrentTool().Has(TToolFlag::UsesPreview)) {
     canvas->StretchDraw(FShapeRect, FShape.get());
     return;
   }
@@ -31,26 +27,29 @@ void TdlgPictor::Draw() {
 
 void TdlgPictor::PaintBoxPaint(TObject*) { Draw(); }
 
+// Paint-box pixels become image pixels by division by the zoom, truncated
+// toward zero.
+TPoint TdlgPictor::ImagePoint(int X, int Y) const { return Point(X / FZoom, Y / FZoom); }
+
 void TdlgPictor::Zoom() {
-  if (sbZoom1->Down())
-    FZoom = 1;
-  else if (sbZoom2->Down())
-    FZoom = 5;
-  else if (sbZoom3->Down())
-    FZoom = 9;
+  // A button without a factor of its own keeps the factor.
+  if (const TZoomOption* zoom = DownOption(*this, kZoomOptions)) FZoom = zoom->factor;
   Draw();
 }
 
 void TdlgPictor::sbZoomScaleClick(TObject*) { Zoom(); }
 
+// Puts down the zoom button of the current factor; another factor leaves
+// the buttons as they are.
+void TdlgPictor::ShowZoomFactor() {
+  for (const TZoomOption& zoom : kZoomOptions)
+    if (zoom.factor == FZoom) (this->*zoom.button)->SetDown(true);
+}
+
 void TdlgPictor::ToggleZoom() {
-  if (FZoom == 1) {
-    FZoom = 5;
-    sbZoom2->SetDown(true);
-  } else {
-    FZoom = 1;
-    sbZoom1->SetDown(true);
-  }
+  const TZoomOption& next = FZoom == kZoomOptions[0].factor ? kZoomOptions[1] : kZoomOptions[0];
+  FZoom = next.factor;
+  (this->*next.button)->SetDown(true);
   Draw();
 }
 

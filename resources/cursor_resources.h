@@ -1,5 +1,6 @@
-// The editor's eight pointers: their names, the numbers they are registered
-// under in the screen's cursor table, and a reader for their cursor files.
+// The editor's pointers: the cursor ids of the tools, the eight pointer
+// resources with the ids they are registered under in the screen's cursor
+// table, and a reader for their cursor files.
 #pragma once
 
 #include <array>
@@ -13,21 +14,42 @@
 
 namespace pictor {
 
+// The cursor ids of the tools, in the screen's cursor table. Every tool but
+// the eraser and the brush (which show their tip and the standard arrow) has
+// the id -(101 + its tool number). crNoPointer, a pointer without a visible
+// pixel, belongs to no tool.
+inline constexpr int crNoPointer = -100;
+inline constexpr int crMarquee = -101;
+inline constexpr int crLasso = -102;
+inline constexpr int crZoom = -103;
+inline constexpr int crPen = -105;
+inline constexpr int crSpray = -107;
+inline constexpr int crFill = -109;
+inline constexpr int crGetPixelColor = -110;
+// Ids without a pointer of their own: they show the standard arrow.
+inline constexpr int crText = -108;
+inline constexpr int crLine = -111;
+inline constexpr int crCurve = -112;
+inline constexpr int crRectangle = -113;
+inline constexpr int crPolygon = -114;
+inline constexpr int crRoundRectangle = -115;
+inline constexpr int crEllipse = -116;
+
 struct CursorResource {
   std::string_view name;  // "CRPEN"
-  int id;                 // its number in the cursor table, -105
+  int id;                 // its number in the cursor table, crPen
 };
 
-// In the order the editor registers them.
+// The pointers the editor registers, in the order it registers them.
 inline constexpr std::array<CursorResource, 8> kCursorResources{{
-    {"CRNO", -100},
-    {"CRMARQUEE", -101},
-    {"CRLASSO", -102},
-    {"CRZOOM", -103},
-    {"CRPEN", -105},
-    {"CRFILL", -109},
-    {"CRSPRAY", -107},
-    {"CRGETPIXELCOLOR", -110},
+    {"CRNO", crNoPointer},
+    {"CRMARQUEE", crMarquee},
+    {"CRLASSO", crLasso},
+    {"CRZOOM", crZoom},
+    {"CRPEN", crPen},
+    {"CRFILL", crFill},
+    {"CRSPRAY", crSpray},
+    {"CRGETPIXELCOLOR", crGetPixelColor},
 }};
 
 // The resource path of a pointer's cursor file: ":/cursors/CRPEN.cur".

@@ -3,9 +3,9 @@
 // event's Sender is the control itself and handlers compare it with their
 // control fields.
 //
-// Design properties in form descriptions (.ui files; uic calls the Qt-style
-// setters, code uses the design-style ones; each is also a Q_PROPERTY of the
-// classes named):
+// Properties in form descriptions (.ui files; uic calls the lower-case
+// setters, code uses the capitalised ones such as SetDown; each is also a
+// Q_PROPERTY of the classes named):
 //   every control          Tag (int, setTag), Align (int 0 none, 1 top, 2 bottom, 3 left,
 //                          4 right, 5 client; setAlign), Color (int TColor, setColor);
 //                          Qt's own geometry, toolTip (the Hint), enabled, visible

@@ -2,8 +2,10 @@
 // sender first, mouse buttons, shift states and key codes.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 #include "host/graphics/object.h"
 #include "host/graphics/set.h"
@@ -33,6 +35,14 @@ using TMouseEvent =
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TKeyEvent = std::function<void(TObject* Sender, Word& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;
+
+// An event handler that runs a method of an object with the event's
+// arguments: OnClick = Handler(this, &TMyForm::btOKClick).
+template <typename Object, typename Class, typename... Args>
+  requires std::derived_from<Object, Class>
+std::function<void(Args...)> Handler(Object* object, void (Class::*method)(Args...)) {
+  return [object, method](Args... args) { (object->*method)(std::forward<Args>(args)...); };
+}
 
 // Virtual key codes of OnKeyDown: letters and digits are their upper-case
 // ASCII codes ('A', '0'), the other keys these.

@@ -61,7 +61,7 @@ class TPaintBoxCanvas {
   // A dotted frame just inside rect, XORed: drawing it twice removes it.
   void DrawFocusRect(const TRect& rect);
   // Inverts the colours inside the rectangle or the polygon (fill mode
-  // ALTERNATE or WINDING of gdi_objects.h).
+  // ALTERNATE or WINDING of handle_table.h).
   void InvertRect(const TRect& rect);
   void InvertPolygon(std::span<const TPoint> points, int fillMode);
 

@@ -44,7 +44,8 @@ class TPanel : public QFrame, public TControl {
   // Width of each bevel in pixels.
   int BevelWidth() const { return 1; }
 
-  // Qt paints every widget double buffered; the property is kept for the design.
+  // Qt paints every widget double buffered; the property is kept because form
+  // descriptions and the editor set it.
   bool DoubleBuffered() const { return doubleBuffered_; }
   void SetDoubleBuffered(bool value) { doubleBuffered_ = value; }
   void setDoubleBuffered(bool value) { SetDoubleBuffered(value); }

@@ -50,7 +50,7 @@ TEST(FormAbout, ClickingALinkOpensItsTargetOrSaysItIsMissing) {
 TEST(FormAbout, OkClosesTheBoxWithResultOne) {
   TFormAbout about;
   test_hooks::ScriptModal([&](TForm&) { about.btOK->Click(); });
-  EXPECT_EQ(about.ShowModal(), 1);
+  EXPECT_EQ(about.ShowModal(), mrOk);
   EXPECT_EQ(test_hooks::PendingScripts(), 0);
 }
 

@@ -57,14 +57,7 @@ void ClickOnShow(const char* name) {
 class EditEndToEnd : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
     setenv("PICTOR_PLUGIN", PICTOR_PLUGIN_PATH, 1);
-    if (!Application) {
-      static int argc = 1;
-      static char name[] = "test_app";
-      static char* argv[] = {name, nullptr};
-      new TApplication(argc, argv);  // lives as long as the process
-    }
   }
   void TearDown() override {
     EXPECT_EQ(test_hooks::PendingScripts(), 0);

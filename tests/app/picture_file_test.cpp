@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/file_names.h"
+#include "editor/file_names.h"
 #include "app_test_support.h"
 #include "host/graphics/bitmap.h"
 #include "host/graphics/canvas.h"

@@ -10,14 +10,15 @@
 #include "host/toolkit/application.h"
 #include "host/toolkit/screen.h"
 #include "host/toolkit/test_hooks.h"
+#include "resources/cursor_resources.h"
 #include "tests/editor/dlg_pictor_access.h"
-#include "tests/editor/editor_test_support.h"
+#include "tests/support/pattern_bitmap.h"
 
 namespace pictor {
 namespace {
 
-using edtest::PaletteSize;
-using edtest::PatternBitmap;
+using testing::PaletteSize;
+using testing::PatternBitmap;
 
 TEST(DlgPictor, AFreshWindowHoldsTheStartingImageWithPenZoomOneAndBlackOnWhite) {
   TdlgPictor dialog;
@@ -54,11 +55,13 @@ TEST(DlgPictor, AFreshWindowHoldsTheStartingImageWithPenZoomOneAndBlackOnWhite) 
 
 TEST(DlgPictor, CreationRegistersTheEightPointersUnderTheirIds) {
   TdlgPictor dialog;
-  const int registered[] = {-100, -101, -102, -103, -105, -107, -109, -110};
+  const int registered[] = {crNoPointer, crMarquee, crLasso, crZoom,
+                            crPen,       crSpray,   crFill,  crGetPixelColor};
   for (int id : registered) EXPECT_NE(Screen->Cursors(id), nullptr) << id;
-  for (int id : {-104, -106, -108, -111, -116}) EXPECT_EQ(Screen->Cursors(id), nullptr) << id;
-  EXPECT_EQ(CursorInfo(Screen->Cursors(-103)).HotX, 18);
-  EXPECT_EQ(CursorInfo(Screen->Cursors(-103)).HotY, 15);
+  for (int id : {-104, -106, crText, crLine, crEllipse})
+    EXPECT_EQ(Screen->Cursors(id), nullptr) << id;
+  EXPECT_EQ(CursorInfo(Screen->Cursors(crZoom)).HotX, 18);
+  EXPECT_EQ(CursorInfo(Screen->Cursors(crZoom)).HotY, 15);
 }
 
 TEST(DlgPictor, SetFrameStartsANewDocumentFromAnyBitmap) {
@@ -156,7 +159,7 @@ TEST(DlgPictor, TheAboutButtonShowsTheAboutBoxModally) {
   std::string shown;
   test_hooks::ScriptModal([&](TForm& form) {
     shown = form.ClassName();
-    form.SetModalResult(1);
+    form.SetModalResult(mrOk);
   });
   dialog.sbAbout->Click();
   EXPECT_EQ(shown, "TFormAbout");

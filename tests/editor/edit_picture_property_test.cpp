@@ -16,23 +16,22 @@
 #include "host/toolkit/application.h"
 #include "host/toolkit/test_hooks.h"
 #include "tests/editor/dlg_pictor_access.h"
-#include "tests/editor/editor_test_support.h"
+#include "tests/support/corpus.h"
+#include "tests/support/pattern_bitmap.h"
 
 namespace pictor {
 namespace {
 
 namespace fs = std::filesystem;
-using edtest::PaletteSize;
-using edtest::PatternBitmap;
+using testing::PaletteSize;
+using testing::PatternBitmap;
 
 const char* const kOpenFilter =
     "All (*.bmp;*.jpg;*.ico;*.emf;*.wmf)|*.bmp;*.jpg;*.ico;*.emf;*.wmf|Bitmaps (*.bmp)|*.bmp|"
     "JPEG (*.jpg)|*.jpg|Icons (*.ico)|*.ico|Enhanced Metafiles (*.emf)|*.emf|"
     "Metafiles (*.wmf)|*.wmf";
 
-std::string Corpus(const std::string& name) {
-  return std::string(PICTOR_SOURCE_DIR) + "/fuzz/corpus/" + name;
-}
+using testing::Corpus;
 
 class EditPicturePropertyTest : public ::testing::Test {
  protected:

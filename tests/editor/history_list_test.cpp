@@ -6,20 +6,16 @@
 
 #include "attributes/standard_palettes.h"
 #include "host/graphics/canvas.h"
+#include "tests/support/pattern_bitmap.h"
 
 namespace pictor {
 namespace {
 
-// A bitmap of the format whose pixels follow a pattern that depends on seed.
+// A bitmap of the format whose pixels follow a pattern that depends on
+// seed, on its standard palette, as the editor holds its images.
 std::unique_ptr<TBitmap> Patterned(TPixelFormat format, int width, int height, int seed) {
-  auto bitmap = std::make_unique<TBitmap>();
-  bitmap->SetPixelFormat(format);
-  bitmap->SetSize(width, height);
+  auto bitmap = testing::PatternBitmap(format, width, height, seed);
   ApplyStandardPalette(*bitmap);
-  const TColor colors[] = {clBlack, clWhite, clRed, clLime, clBlue, clYellow, clGray};
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x)
-      bitmap->Canvas()->SetPixels(x, y, colors[(x * 3 + y * 5 + seed) % 7]);
   return bitmap;
 }
 
@@ -137,6 +133,27 @@ TEST(HistoryList, DeleteAndClearRemoveEntries) {
   EXPECT_THROW(history.Delete(2), std::out_of_range);
   history.Clear();
   EXPECT_EQ(history.Count(), 0);
+}
+
+TEST(HistoryList, RecordDropsTheEntriesAfterTheCurrentOneAndKeepsTheFirstWhenFull) {
+  THistoryList history(3);
+  std::vector<std::unique_ptr<TBitmap>> states;
+  for (int seed = 0; seed < 6; ++seed) states.push_back(Patterned(pf8bit, 6, 6, seed));
+  EXPECT_EQ(history.Record(*states[0], -1), 0);
+  EXPECT_EQ(history.Record(*states[1], 0), 1);
+  EXPECT_EQ(history.Record(*states[2], 1), 2);
+  // Full: the oldest but the first goes.
+  EXPECT_EQ(history.Record(*states[3], 2), 2);
+  TBitmap out;
+  for (int i : {0, 1, 2}) {
+    history.Restore(i, out);
+    ExpectSameImage(out, *states[i == 0 ? 0 : i + 1]);
+  }
+  // Recorded after the first entry: the two after it go.
+  EXPECT_EQ(history.Record(*states[4], 0), 1);
+  EXPECT_EQ(history.Count(), 2);
+  history.Restore(1, out);
+  ExpectSameImage(out, *states[4]);
 }
 
 }  // namespace

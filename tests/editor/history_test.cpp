@@ -5,7 +5,7 @@
 
 #include "editor/dlg_pictor.h"
 #include "tests/editor/dlg_pictor_access.h"
-#include "tests/editor/editor_test_support.h"
+#include "tests/support/pattern_bitmap.h"
 
 namespace pictor {
 namespace {
@@ -93,13 +93,13 @@ TEST_F(HistoryTest, UndoAndRedoLeaveTheModifiedFlag) {
 }
 
 TEST_F(HistoryTest, UndoRestoresSizeFormatAndPalette) {
-  auto other = edtest::PatternBitmap(pf4bit, 9, 9);
+  auto other = testing::PatternBitmap(pf4bit, 9, 9);
   a.Bitmap().Assign(other.get());
   dialog.AddToHistory();
   dialog.Undo();
   EXPECT_EQ(a.Bitmap().Width(), 40);
   EXPECT_EQ(a.Bitmap().PixelFormat(), pf8bit);
-  EXPECT_EQ(edtest::PaletteSize(a.Bitmap()), 256u);
+  EXPECT_EQ(testing::PaletteSize(a.Bitmap()), 256u);
   dialog.Redo();
   EXPECT_EQ(a.Bitmap().Width(), 9);
   EXPECT_EQ(a.Bitmap().PixelFormat(), pf4bit);

@@ -10,11 +10,13 @@
 #include "host/graphics/canvas.h"
 #include "host/graphics/errors.h"
 #include "host/graphics/jpeg_image.h"
+#include "tests/support/corpus.h"
 
 namespace pictor {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Corpus;
 
 class LoadPictureFileTest : public ::testing::Test {
  protected:
@@ -39,9 +41,6 @@ class LoadPictureFileTest : public ::testing::Test {
   void TearDown() override { fs::remove_all(dir_); }
 
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  static std::string Corpus(const std::string& name) {
-    return std::string(PICTOR_SOURCE_DIR) + "/fuzz/corpus/" + name;
-  }
 
   fs::path dir_;
 };

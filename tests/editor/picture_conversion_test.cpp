@@ -10,17 +10,14 @@
 #include "host/graphics/jpeg_image.h"
 #include "host/graphics/metafile.h"
 #include "host/graphics/picture.h"
+#include "tests/support/corpus.h"
+#include "tests/support/pattern_bitmap.h"
 
 namespace pictor {
 namespace {
 
-std::string Corpus(const std::string& name) {
-  return std::string(PICTOR_SOURCE_DIR) + "/fuzz/corpus/" + name;
-}
-
-unsigned PaletteSize(const TBitmap& bitmap) {
-  return GetPaletteEntries(bitmap.Palette(), 0, 0, nullptr);
-}
+using testing::Corpus;
+using testing::PaletteSize;
 
 // The working bitmap as the editor window creates it.
 std::unique_ptr<TBitmap> StartingImage() {

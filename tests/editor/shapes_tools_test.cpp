@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "tests/editor/editor_test_support.h"
+#include "tests/support/pattern_bitmap.h"
 #include "tests/editor/tools_test_support.h"
 
 namespace pictor::edtest {

@@ -4,7 +4,9 @@
 
 #include <vector>
 
+#include "editor/tool_table.h"
 #include "host/toolkit/screen.h"
+#include "resources/cursor_resources.h"
 #include "tests/editor/tools_test_support.h"
 
 namespace pictor::edtest {
@@ -19,27 +21,37 @@ TEST_F(ToolSelectionTest, EachToolSetsItsPointerAndOptionPage) {
     TTabSheet* page;
   };
   TdlgPictor& d = dialog;
-  const std::vector<Row> table = {{d.sbMarquee, -101, d.tsMarquee},
-                                  {d.sbLasso, -102, d.tsLasso},
-                                  {d.sbZoom, -103, d.tsZoom},
+  const std::vector<Row> table = {{d.sbMarquee, crMarquee, d.tsMarquee},
+                                  {d.sbLasso, crLasso, d.tsLasso},
+                                  {d.sbZoom, crZoom, d.tsZoom},
                                   {d.sbEraser, crArrow, d.tsEraser},
-                                  {d.sbPen, -105, d.tsPen},
+                                  {d.sbPen, crPen, d.tsPen},
                                   {d.sbBrush, crArrow, d.tsBrush},
-                                  {d.sbSpray, -107, d.tsSpray},
-                                  {d.sbText, -108, d.tsText},
-                                  {d.sbFill, -109, d.tsFill},
-                                  {d.sbGetPixelColor, -110, d.tsGetPixelColor},
-                                  {d.sbLine, -111, d.tsLine},
-                                  {d.sbCurve, -112, d.tsLine},
-                                  {d.sbRectangle, -113, d.tsRectangle},
-                                  {d.sbPolygon, -114, d.tsRectangle},
-                                  {d.sbRoundRectangle, -115, d.tsRectangle},
-                                  {d.sbEllipse, -116, d.tsRectangle}};
+                                  {d.sbSpray, crSpray, d.tsSpray},
+                                  {d.sbText, crText, d.tsText},
+                                  {d.sbFill, crFill, d.tsFill},
+                                  {d.sbGetPixelColor, crGetPixelColor, d.tsGetPixelColor},
+                                  {d.sbLine, crLine, d.tsLine},
+                                  {d.sbCurve, crCurve, d.tsLine},
+                                  {d.sbRectangle, crRectangle, d.tsRectangle},
+                                  {d.sbPolygon, crPolygon, d.tsRectangle},
+                                  {d.sbRoundRectangle, crRoundRectangle, d.tsRectangle},
+                                  {d.sbEllipse, crEllipse, d.tsRectangle}};
   for (const Row& row : table) {
     Choose(row.tool);
     EXPECT_EQ(d.PaintBox->Cursor(), row.cursor) << row.tool->Hint();
     EXPECT_EQ(d.pcShapes->ActivePage(), row.page) << row.tool->Hint();
   }
+}
+
+TEST_F(ToolSelectionTest, EveryToolButtonOfTheFormHasOneRowInToolNumberOrder) {
+  int tools = 0;
+  for (const TSpeedButton* button : dialog.pnlTools->findChildren<TSpeedButton*>())
+    tools += button->GroupIndex() == 1;
+  std::vector<int> tags;
+  for (const TTool& tool : ToolTable()) tags.push_back((dialog.*tool.button)->Tag());
+  ASSERT_EQ(static_cast<int>(tags.size()), tools);
+  for (int i = 0; i < tools; ++i) EXPECT_EQ(tags[static_cast<std::size_t>(i)], i);
 }
 
 TEST_F(ToolSelectionTest, OptionButtonsSetTheFieldsTheDrawingReads) {

@@ -24,7 +24,7 @@ struct TdlgPictorToolsAccess {
   TBrushStyle& BrushStyle() { return d.FBrushStyle; }
   bool& TwoColorFill() { return d.FTwoColorFill; }
   TPoint& LastPoint() { return d.FLastPoint; }
-  std::array<TPoint, 1001>& Points() { return d.FPoints; }
+  auto& Points() { return d.FPoints; }
 };
 
 namespace edtest {

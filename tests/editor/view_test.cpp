@@ -4,13 +4,13 @@
 
 #include "editor/dlg_pictor.h"
 #include "tests/editor/dlg_pictor_access.h"
-#include "tests/editor/editor_test_support.h"
+#include "tests/support/pattern_bitmap.h"
 
 namespace pictor {
 namespace {
 
-using edtest::Pattern;
-using edtest::PatternBitmap;
+using testing::PatternColor;
+using testing::PatternBitmap;
 
 class ViewTest : public ::testing::Test {
  protected:
@@ -82,7 +82,7 @@ TEST_F(ViewTest, ThePreviewOfAPreviewToolReplacesTheImageUntilItIsEmptied) {
   // With a tool that paints at once the preview copy is not shown.
   dialog.sbPen->SetDown(true);
   dialog.Draw();
-  EXPECT_EQ(dialog.PaintBox->ViewPixel(2, 1), Pattern(2, 1));
+  EXPECT_EQ(dialog.PaintBox->ViewPixel(2, 1), PatternColor(2, 1));
 
   dialog.sbLine->SetDown(true);
   a.Shape().Assign(nullptr);
@@ -105,13 +105,13 @@ TEST_F(ViewTest, TheTipShowsOverTheImageOnlyWhileThePointerIsOverIt) {
   a.MouseOverImage() = true;
   dialog.Draw();
   EXPECT_EQ(dialog.PaintBox->ViewPixel(12, 12), clBlack);      // the tip's centre
-  EXPECT_EQ(dialog.PaintBox->ViewPixel(6, 6), Pattern(1, 1));  // white left out
+  EXPECT_EQ(dialog.PaintBox->ViewPixel(6, 6), PatternColor(1, 1));  // white left out
 
   dialog.StatusBar1->SetSimpleText("X: 2 Y: 2");
   dialog.ScrollBoxMouseMove(dialog.pnlTools, {}, 3, 3);
   EXPECT_FALSE(a.MouseOverImage());
   EXPECT_EQ(dialog.StatusBar1->SimpleText(), "");
-  EXPECT_EQ(dialog.PaintBox->ViewPixel(12, 12), Pattern(2, 2));
+  EXPECT_EQ(dialog.PaintBox->ViewPixel(12, 12), PatternColor(2, 2));
   // A second move off the image changes nothing more.
   dialog.ScrollBoxMouseMove(dialog.ScrollBox, {}, 3, 3);
   EXPECT_FALSE(a.MouseOverImage());

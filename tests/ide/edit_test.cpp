@@ -29,16 +29,6 @@ void ClickOnShow(const char* name) {
 
 class PictureEditTest : public testing::PluginTest {
  protected:
-  static void SetUpTestSuite() {
-    PluginTest::SetUpTestSuite();
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    if (!Application) {
-      static int argc = 1;
-      static char name[] = "test_ide";
-      static char* argv[] = {name, nullptr};
-      new TApplication(argc, argv);  // lives as long as the process
-    }
-  }
   void SetUp() override { image.Picture()->Bitmap()->SetSize(3, 2); }
   void TearDown() override {
     EXPECT_EQ(test_hooks::PendingScripts(), 0);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "host/toolkit/form.h"
-#include "qt_application.h"
+#include "tests/support/qt_application.h"
 #include "ui_about_box.h"
 
 namespace pictor {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "host/toolkit/screen.h"
-#include "qt_application.h"
+#include "tests/support/qt_application.h"
 #include "resources/cursor_resources.h"
 #include "resources/resource_bytes.h"
 

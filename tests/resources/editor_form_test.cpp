@@ -1,5 +1,5 @@
 // The editor window's form description, instantiated through uic's header:
-// every control of the design with its place, caption, hint, tag, group and
+// every control of the window with its place, caption, hint, tag, group and
 // first state.
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 
 #include "host/graphics/canvas.h"
 #include "host/toolkit/form.h"
-#include "qt_application.h"
+#include "tests/support/qt_application.h"
 #include "resources/resource_bytes.h"
 #include "ui_dlg_pictor.h"
 
@@ -245,8 +245,9 @@ TEST_F(EditorForm, ViewAndColourSquares) {
   EXPECT_EQ(ui.KPalette->BevelOuter(), bvNone);
 }
 
-// At the window's first size the aligned regions fall where the design puts
-// them: tools left, buttons right, palette and status bar at the bottom.
+// At the window's first size the aligned regions fall where the form
+// description puts them: tools left, buttons right, palette and status bar at
+// the bottom.
 TEST_F(EditorForm, RegionsAtTheFirstSize) {
   form->show();
   form->resize(451, 380);

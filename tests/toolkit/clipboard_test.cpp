@@ -11,7 +11,7 @@
 #include "host/graphics/errors.h"
 #include "host/graphics/handle_table.h"
 #include "host/toolkit/clipboard.h"
-#include "tests/toolkit/test_application.h"
+#include "tests/support/qt_application.h"
 
 namespace pictor {
 namespace {

@@ -15,7 +15,7 @@
 #include "host/toolkit/panel.h"
 #include "host/toolkit/scroll_box.h"
 #include "host/toolkit/win_control.h"
-#include "tests/toolkit/test_application.h"
+#include "tests/support/qt_application.h"
 
 namespace pictor {
 namespace {

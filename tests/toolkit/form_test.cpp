@@ -12,7 +12,7 @@
 #include "host/toolkit/custom_edit.h"
 #include "host/toolkit/form.h"
 #include "host/toolkit/test_hooks.h"
-#include "tests/toolkit/test_application.h"
+#include "tests/support/qt_application.h"
 
 namespace pictor {
 namespace {

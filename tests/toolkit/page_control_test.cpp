@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "host/toolkit/page_control.h"
-#include "tests/toolkit/test_application.h"
+#include "tests/support/qt_application.h"
 
 namespace pictor {
 namespace {

@@ -16,7 +16,7 @@
 #include "host/toolkit/pointer.h"
 #include "host/toolkit/scroll_box.h"
 #include "host/toolkit/test_hooks.h"
-#include "tests/toolkit/test_application.h"
+#include "tests/support/qt_application.h"
 
 namespace pictor {
 namespace {

@@ -8,7 +8,7 @@
 #include "host/toolkit/paint_box.h"
 #include "host/toolkit/pointer.h"
 #include "host/toolkit/screen.h"
-#include "tests/toolkit/test_application.h"
+#include "tests/support/qt_application.h"
 
 namespace pictor {
 namespace {

@@ -10,7 +10,7 @@
 #include "host/graphics/errors.h"
 #include "host/toolkit/panel.h"
 #include "host/toolkit/speed_button.h"
-#include "tests/toolkit/test_application.h"
+#include "tests/support/qt_application.h"
 
 namespace pictor {
 namespace {
@@ -123,7 +123,7 @@ TEST(SpeedButtonTest, ADisabledButtonIgnoresThePointer) {
   EXPECT_FALSE(t.c->Down());
 }
 
-TEST(SpeedButtonTest, DesignPropertiesReachTheWidget) {
+TEST(SpeedButtonTest, FormDescriptionPropertiesReachTheWidget) {
   Tools t;
   t.b->setTag(12);
   t.b->SetHint("Marquee");

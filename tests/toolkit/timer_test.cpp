@@ -7,7 +7,7 @@
 
 #include "host/toolkit/test_hooks.h"
 #include "host/toolkit/timer.h"
-#include "tests/toolkit/test_application.h"
+#include "tests/support/qt_application.h"
 
 namespace pictor {
 namespace {

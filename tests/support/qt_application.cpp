@@ -1,4 +1,4 @@
-#include "qt_application.h"
+#include "tests/support/qt_application.h"
 
 #include <gtest/gtest.h>
 
@@ -12,16 +12,17 @@ namespace {
 
 class ApplicationEnvironment : public ::testing::Environment {
  public:
+  void SetUp() override { Ensure(); }
   void TearDown() override { app_.reset(); }
   void Ensure() {
-    if (app_) return;
+    if (Application) return;
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     app_ = std::make_unique<TApplication>(argc_, argv_);
   }
 
  private:
   int argc_ = 1;
-  char name_[16] = "test_resources";
+  char name_[12] = "pictor_test";
   char* argv_[2] = {name_, nullptr};
   std::unique_ptr<TApplication> app_;
 };
@@ -32,5 +33,9 @@ ApplicationEnvironment* const environment = static_cast<ApplicationEnvironment*>
 }  // namespace
 
 void EnsureApplication() { environment->Ensure(); }
+
+void Pump() {
+  if (Application) Application->ProcessMessages();
+}
 
 }  // namespace pictor::testing
