@@ -56,7 +56,7 @@ class CanvasPainter {
       if (width == 1) {
         if (PenStyleDraws(style, index++)) pixels.Add(y, x, x + 1);
       } else {
-        AddPenDisc(x, y, width, pixels);
+        AddPenDisc(x, y, width, visible, pixels);
       }
     };
     const std::size_t n = points.size();

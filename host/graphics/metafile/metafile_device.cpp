@@ -210,8 +210,10 @@ std::uint64_t Device::BoxCost(TRect box) const {
 }
 
 std::uint64_t Device::StrokeCost(std::span<const TPoint> points, bool closed) const {
+  // A wide pen puts a disc on every pixel of the line; only the disc's rows
+  // on the visible area are worked out.
   const int w = canvas_.Pen.Width;
-  const std::uint64_t perPixel = w > 1 ? std::uint64_t(w) * w : 1;
+  const std::uint64_t perPixel = w > 1 ? 1 + std::uint64_t(std::min(w, visible_.Height())) : 1;
   std::uint64_t cost = 16 + points.size();
   const std::size_t n = points.size();
   const std::size_t segments = n < 2 ? 0 : closed ? n : n - 1;
@@ -371,7 +373,7 @@ void Device::PolyPolyline(std::span<const PointD> points, std::span<const int> c
 // one outlined and filled, an open one as lines).
 void Device::AddFigure(std::vector<TPoint> pixels, bool closed) {
   if (inPath_) {
-    PathAddFigure(std::move(pixels), closed);
+    PathAddFigure(pixels, closed);
   } else if (closed) {
     DrawPolygons(pixels, {static_cast<int>(pixels.size())});
   } else {
@@ -398,8 +400,7 @@ void Device::PolyPolygon(std::span<const PointD> points, std::span<const int> co
   if (inPath_) {
     std::size_t start = 0;
     for (int count : used) {
-      PathAddFigure(std::vector<TPoint>(pixels.begin() + start, pixels.begin() + start + count),
-                    true);
+      PathAddFigure(std::span<const TPoint>(pixels).subspan(start, count), true);
       start += static_cast<std::size_t>(count);
     }
     return;

@@ -21,6 +21,9 @@ struct PlayLimits {
   std::uint64_t workPerTargetPixel = 64;
   std::uint64_t extraWork = 16u << 20;
   std::size_t maxSavedStates = 1024;
+  // Points a path may hold: this many per target pixel, within the two bounds.
+  std::uint64_t pathPointsPerTargetPixel = 16;
+  std::size_t minPathPoints = 1u << 16;
   std::size_t maxPathPoints = 1u << 20;
 };
 
@@ -95,9 +98,10 @@ class Device {
   void StrokeAndFillPath();
 
  private:
-  struct Figure {
-    std::vector<TPoint> points;
-    bool closed = false;
+  // A figure of the path: its points run from start to the next figure's start.
+  struct PathFigure {
+    std::size_t start;
+    bool closed;
   };
 
   TPoint Pixel(PointD logical) const;
@@ -118,8 +122,12 @@ class Device {
   // Path building (target pixels).
   void PathMoveTo(TPoint p);
   void PathLineTo(TPoint p);
-  void PathAddFigure(std::vector<TPoint> points, bool closed);
+  void PathAddFigure(std::span<const TPoint> points, bool closed);
+  std::size_t PathLimit() const;
   bool PathFull(std::size_t more) const;
+  std::span<const TPoint> PathFigurePoints(std::size_t figure) const;
+  // The figures of three or more points, as for DrawPolygons.
+  void PathPolygons(std::vector<TPoint>& points, std::vector<int>& counts) const;
   void DrawPath(bool fill, bool stroke);
 
   // Drawing in target pixels.
@@ -154,8 +162,8 @@ class Device {
   bool stopped_ = false;
 
   bool inPath_ = false;
-  std::vector<Figure> path_;
-  std::size_t pathPoints_ = 0;
+  std::vector<PathFigure> path_;
+  std::vector<TPoint> pathPoints_;
   bool figureOpen_ = false;
 };
 

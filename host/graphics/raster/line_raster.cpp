@@ -1,6 +1,7 @@
 #include "host/graphics/raster/line_raster.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace pictor {
@@ -62,20 +63,29 @@ std::vector<TPoint> FlattenBezier(std::span<const TPoint> points) {
 }
 
 void AddPenDisc(int x, int y, int width, SpanSet& out) {
+  AddPenDisc(x, y, width, TRect{INT_MIN / 2, INT_MIN / 2, INT_MAX / 2, INT_MAX / 2}, out);
+}
+
+void AddPenDisc(int x, int y, int width, const TRect& within, SpanSet& out) {
   const int left = x - width / 2;
   const int top = y - width / 2;
-  for (int j = 0; j < width; ++j) {
-    // Pixels whose centres lie inside the circle of diameter `width`.
-    const int dy = 2 * j + 1 - width;
-    int first = width, last = -1;
-    for (int i = 0; i < width; ++i) {
-      const int dx = 2 * i + 1 - width;
-      if (dx * dx + dy * dy < width * width) {
-        first = std::min(first, i);
-        last = std::max(last, i);
-      }
-    }
-    if (first <= last) out.Add(top + j, left + first, left + last + 1);
+  const long long w2 = 1LL * width * width;
+  const int first = std::max(0, within.Top - top), last = std::min(width, within.Bottom - top);
+  for (int j = first; j < last; ++j) {
+    // Pixels whose centres lie inside the circle of diameter `width`: column i
+    // is in when (2i + 1 - width)^2 + dy^2 < width^2, dy = 2j + 1 - width.
+    const long long dy = 2LL * j + 1 - width;
+    const long long room = w2 - dy * dy;
+    if (room <= 0) continue;
+    long long m = static_cast<long long>(std::sqrt(static_cast<double>(room - 1)));
+    while (m * m > room - 1) --m;
+    while ((m + 1) * (m + 1) <= room - 1) ++m;
+    // 2i + 1 - width has the parity of width + 1.
+    if ((m - width - 1) % 2 != 0) --m;
+    if (m < 0) continue;
+    const int x0 = left + static_cast<int>((width - 1 - m) / 2);
+    const int x1 = left + static_cast<int>((width - 1 + m) / 2) + 1;
+    out.Add(top + j, std::max(x0, within.Left), std::min(x1, within.Right));
   }
 }
 

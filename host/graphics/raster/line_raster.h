@@ -21,6 +21,8 @@ std::vector<TPoint> FlattenBezier(std::span<const TPoint> points);
 // Adds the disc a round pen of the given width covers around (x, y): a
 // width x width square less its rounded corners, top-left at (x - width/2, y - width/2).
 void AddPenDisc(int x, int y, int width, SpanSet& out);
+// The same, only the part inside `within` (the work follows that part).
+void AddPenDisc(int x, int y, int width, const TRect& within, SpanSet& out);
 
 // Whether pixel number `index` along a path is drawn by a pen style
 // (0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot).

@@ -6,9 +6,12 @@
 // first use, guarded by a mutex so canvases on several threads may share it,
 // and released at exit. It keeps the last few fonts used, each with the glyphs
 // it has rendered, so redrawing a short line costs little more than copying
-// its pixels.
+// its pixels. Laying text out measures glyphs without rendering them; only
+// the glyphs that meet the area being painted are rendered, and a large one
+// only where it meets that area.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -40,10 +43,12 @@ struct FontCellMetrics {
 };
 
 struct PlacedGlyph {
-  std::shared_ptr<const GlyphImage> image;
+  char32_t c;
   // The glyph's origin on the baseline, from the top-left of the text cell;
   // already rotated by the font's orientation.
   TPoint origin;
+  // Where its pixels can lie, from the top-left of the text cell.
+  TRect box;
 };
 
 struct TextLayout {
@@ -54,9 +59,17 @@ struct TextLayout {
   std::vector<PlacedGlyph> glyphs;
 };
 
+// Receives a row piece [x0, x1) of glyph pixels on row y.
+using GlyphSpanFn = std::function<void(int y, int x0, int x1)>;
+
 FontCellMetrics MeasureFont(const TFont& font);
 int MeasureText(const TFont& font, std::u32string_view text);
 TextLayout LayOutText(const TFont& font, std::u32string_view text);
+// Hands the pixels of the layout's glyphs that lie in area (from the top-left
+// of the text cell) to span, in the same coordinates; pieces may reach
+// beyond area. Glyphs outside area are not rendered.
+void PaintGlyphs(const TFont& font, const TextLayout& layout, const TRect& area,
+                 const GlyphSpanFn& span);
 // The installed family the font's face name was matched to ("" when none).
 std::string MatchedFamily(const TFont& font);
 

@@ -8,6 +8,8 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include "host/graphics/geometry.h"
+
 namespace pictor {
 
 // A row piece [x0, x1) of glyph pixels at row y, relative to the glyph's
@@ -22,6 +24,13 @@ struct GlyphImage {
   std::vector<GlyphRun> runs;
   // Whole pixels the pen moves along the baseline after this glyph.
   int advance = 0;
+};
+
+// What a glyph takes without rendering it: its advance and the box its pixels
+// can lie in, relative to its origin (x to the right, y downwards).
+struct GlyphMetrics {
+  int advance = 0;
+  TRect box;  // empty: the glyph has no pixels
 };
 
 // How a glyph is drawn beyond its outline.
@@ -54,12 +63,20 @@ class FontFace {
   // Sets the em size in pixels (fractions allowed).
   bool SetEmPixels(double pixels);
   bool HasGlyph(char32_t c) const { return FT_Get_Char_Index(face_, c) != 0; }
+  // The glyph's advance and pixel box, from its outline (nothing is rendered).
+  GlyphMetrics Measure(char32_t c, const GlyphStyle& style);
   // The glyph of the character (the face's missing-glyph box when it has none),
   // hinted and rendered without anti-aliasing.
   GlyphImage Render(char32_t c, const GlyphStyle& style);
+  // The same glyph's pixels inside window (relative to its origin) only: the
+  // work and memory follow the window, not the size of the glyph.
+  GlyphImage RenderPart(char32_t c, const GlyphStyle& style, const TRect& window);
 
  private:
   explicit FontFace(FT_Face face) : face_(face) {}
+  // Loads the outline with the style applied; false when there is none. The
+  // strength is the sideways emboldening still to apply to an upright bitmap.
+  bool LoadOutline(char32_t c, const GlyphStyle& style, GlyphImage& image, FT_Pos& strength);
   FT_Face face_;
 };
 
