@@ -55,7 +55,9 @@ void Device::Text(PointD reference, const std::string& utf8, std::uint32_t optio
   canvas_.Font = TargetFont(dc_.font, savedFont_, VerticalScale(), dc_.textColor);
   const bool fromPosition = (dc_.textAlign & kTaUpdateCp) != 0;
   const TPoint at = fromPosition ? PixelOfTarget(dc_.position) : Pixel(reference);
-  // Laid out once here for the alignment and the cost (measures only, no pixels).
+  // Laid out once here for the alignment and the cost (measures only, no
+  // pixels); each character is looked up, so the length is charged first.
+  if (!Spend(16 + 16 * std::uint64_t{utf8.size()})) return;
   const TextLayout layout = LayOutText(canvas_.Font, DecodeUtf8(utf8));
   const int width = layout.width, height = layout.metrics.Height();
   int x = at.X, y = at.Y;
@@ -76,7 +78,7 @@ void Device::Text(PointD reference, const std::string& utf8, std::uint32_t optio
   }
   // The cell's background, then each glyph for the part of it that can show:
   // a glyph is rendered only there, so glyphs far off cost next to nothing.
-  std::uint64_t cost = BoxCost(NormalizedRect(TRect{x, y, x + width, y + height})) + utf8.size();
+  std::uint64_t cost = BoxCost(NormalizedRect(TRect{x, y, x + width, y + height}));
   for (const PlacedGlyph& glyph : layout.glyphs) {
     const TRect& b = glyph.box;
     cost += AreaInside(TRect{x + b.Left, y + b.Top, x + b.Right, y + b.Bottom}, visible_);
