@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 #include "host/graphics/bitmap.h"
@@ -408,62 +409,79 @@ void Device::PolyPolygon(std::span<const PointD> points, std::span<const int> co
   DrawPolygons(pixels, used);
 }
 
-void Device::Rectangle(PointD a, PointD b) {
-  const Affine xf = LogicalToTarget(dc_, mapping_);
-  if (inPath_ || !xf.AxisAligned()) {
-    const PointD corners[4] = {a, {b.x, a.y}, b, {a.x, b.y}};
-    AddFigure(Pixels(corners), true);
+// The figures inscribed in a box share their opening: while a path is being
+// built, or when the mapping turns or shears the box, the figure goes in as
+// the polygon `outline` makes; otherwise the pen and brush are set up, the
+// work (over the clip, or over the whole bitmap for arcs) is charged, and
+// `draw` gets the box's corners in target pixels.
+void Device::BoxFigure(PointD a, PointD b, bool closed, bool filled, bool overWholeBitmap,
+                       const std::function<std::vector<TPoint>()>& outline,
+                       const std::function<void(TPoint, TPoint)>& draw) {
+  if (inPath_ || !LogicalToTarget(dc_, mapping_).AxisAligned()) {
+    AddFigure(outline(), closed);
     return;
   }
   const TPoint p = Pixel(a), q = Pixel(b);
   ApplyPen(true);
-  ApplyBrush(true);
+  ApplyBrush(filled);
   const int w = canvas_.Pen.Width;
-  if (!Spend(BoxCost(TRect{p.X - w, p.Y - w, q.X + w, q.Y + w}))) return;
-  canvas_.Rectangle(p.X, p.Y, q.X, q.Y);
+  std::uint64_t cost;
+  if (overWholeBitmap) {
+    const TRect box = NormalizedRect(TRect{p.X, p.Y, q.X, q.Y});
+    const TRect image{0, 0, canvas_.Bitmap()->Width(), canvas_.Bitmap()->Height()};
+    const TRect grown{box.Left - w, box.Top - w, box.Right + w, box.Bottom + w};
+    cost = 16 + AreaInside(grown, image) * 2;
+  } else {
+    cost = BoxCost(TRect{p.X - w, p.Y - w, q.X + w, q.Y + w});
+  }
+  if (!Spend(cost)) return;
+  draw(p, q);
+}
+
+void Device::Rectangle(PointD a, PointD b) {
+  BoxFigure(
+      a, b, true, true, false,
+      [&] {
+        const PointD corners[4] = {a, {b.x, a.y}, b, {a.x, b.y}};
+        return Pixels(corners);
+      },
+      [&](TPoint p, TPoint q) { canvas_.Rectangle(p.X, p.Y, q.X, q.Y); });
 }
 
 void Device::RoundRect(PointD a, PointD b, PointD corner) {
-  const Affine xf = LogicalToTarget(dc_, mapping_);
-  if (inPath_ || !xf.AxisAligned()) {
-    // The rounded outline as a polygon: four quarter ellipses.
-    const double l = std::min(a.x, b.x), r = std::max(a.x, b.x);
-    const double t = std::min(a.y, b.y), bo = std::max(a.y, b.y);
-    const double rx = std::min(std::fabs(corner.x) / 2, (r - l) / 2);
-    const double ry = std::min(std::fabs(corner.y) / 2, (bo - t) / 2);
-    const PointD centres[4] = {{r - rx, t + ry}, {l + rx, t + ry}, {l + rx, bo - ry}, {r - rx, bo - ry}};
-    std::vector<PointD> outline;
-    constexpr int kSteps = 8;
-    for (int q = 0; q < 4; ++q) {
-      for (int s = 0; s <= kSteps; ++s) {
-        const double angle = (q + double(s) / kSteps) * std::numbers::pi / 2;
-        outline.push_back({centres[q].x + rx * std::cos(angle), centres[q].y - ry * std::sin(angle)});
-      }
-    }
-    AddFigure(Pixels(outline), true);
-    return;
-  }
-  const TPoint p = Pixel(a), q = Pixel(b);
-  const int cw = RoundCoord(std::fabs(corner.x * xf.a)), ch = RoundCoord(std::fabs(corner.y * xf.d));
-  ApplyPen(true);
-  ApplyBrush(true);
-  const int w = canvas_.Pen.Width;
-  if (!Spend(BoxCost(TRect{p.X - w, p.Y - w, q.X + w, q.Y + w}))) return;
-  canvas_.RoundRect(p.X, p.Y, q.X, q.Y, cw, ch);
+  BoxFigure(
+      a, b, true, true, false,
+      [&] {
+        // The rounded outline as a polygon: four quarter ellipses.
+        const double l = std::min(a.x, b.x), r = std::max(a.x, b.x);
+        const double t = std::min(a.y, b.y), bo = std::max(a.y, b.y);
+        const double rx = std::min(std::fabs(corner.x) / 2, (r - l) / 2);
+        const double ry = std::min(std::fabs(corner.y) / 2, (bo - t) / 2);
+        const PointD centres[4] = {
+            {r - rx, t + ry}, {l + rx, t + ry}, {l + rx, bo - ry}, {r - rx, bo - ry}};
+        std::vector<PointD> points;
+        constexpr int kSteps = 8;
+        for (int q = 0; q < 4; ++q) {
+          for (int s = 0; s <= kSteps; ++s) {
+            const double angle = (q + double(s) / kSteps) * std::numbers::pi / 2;
+            points.push_back(
+                {centres[q].x + rx * std::cos(angle), centres[q].y - ry * std::sin(angle)});
+          }
+        }
+        return Pixels(points);
+      },
+      [&](TPoint p, TPoint q) {
+        const Affine xf = LogicalToTarget(dc_, mapping_);
+        const int cw = RoundCoord(std::fabs(corner.x * xf.a));
+        const int ch = RoundCoord(std::fabs(corner.y * xf.d));
+        canvas_.RoundRect(p.X, p.Y, q.X, q.Y, cw, ch);
+      });
 }
 
 void Device::Ellipse(PointD a, PointD b) {
-  const Affine xf = LogicalToTarget(dc_, mapping_);
-  if (inPath_ || !xf.AxisAligned()) {
-    AddFigure(EllipsePoints(a, b, {}, {}, true, false), true);
-    return;
-  }
-  const TPoint p = Pixel(a), q = Pixel(b);
-  ApplyPen(true);
-  ApplyBrush(true);
-  const int w = canvas_.Pen.Width;
-  if (!Spend(BoxCost(TRect{p.X - w, p.Y - w, q.X + w, q.Y + w}))) return;
-  canvas_.Ellipse(p.X, p.Y, q.X, q.Y);
+  BoxFigure(
+      a, b, true, true, false, [&] { return EllipsePoints(a, b, {}, {}, true, false); },
+      [&](TPoint p, TPoint q) { canvas_.Ellipse(p.X, p.Y, q.X, q.Y); });
 }
 
 // Points of the ellipse inscribed in the logical box a-b, in target pixels:
@@ -508,27 +526,20 @@ std::vector<TPoint> Device::EllipsePoints(PointD a, PointD b, PointD start, Poin
 }
 
 void Device::ArcFigure(ArcKind kind, PointD a, PointD b, PointD start, PointD end) {
-  const Affine xf = LogicalToTarget(dc_, mapping_);
-  if (inPath_ || !xf.AxisAligned()) {
-    AddFigure(EllipsePoints(a, b, start, end, false, kind == ArcKind::Pie), kind != ArcKind::Arc);
-    return;
-  }
-  const TPoint p = Pixel(a), q = Pixel(b);
-  TPoint s = Pixel(start), e = Pixel(end);
-  if (dc_.arcClockwise) std::swap(s, e);
-  ApplyPen(true);
-  ApplyBrush(kind != ArcKind::Arc);
-  const int w = canvas_.Pen.Width;
+  const bool closed = kind != ArcKind::Arc;
   // Arcs are rasterised over the whole bitmap, not just the clip.
-  const TRect box = NormalizedRect(TRect{p.X, p.Y, q.X, q.Y});
-  const TRect image{0, 0, canvas_.Bitmap()->Width(), canvas_.Bitmap()->Height()};
-  const TRect grown{box.Left - w, box.Top - w, box.Right + w, box.Bottom + w};
-  if (!Spend(16 + AreaInside(grown, image) * 2)) return;
-  switch (kind) {
-    case ArcKind::Arc: canvas_.Arc(p.X, p.Y, q.X, q.Y, s.X, s.Y, e.X, e.Y); break;
-    case ArcKind::Chord: canvas_.Chord(p.X, p.Y, q.X, q.Y, s.X, s.Y, e.X, e.Y); break;
-    case ArcKind::Pie: canvas_.Pie(p.X, p.Y, q.X, q.Y, s.X, s.Y, e.X, e.Y); break;
-  }
+  BoxFigure(
+      a, b, closed, closed, true,
+      [&] { return EllipsePoints(a, b, start, end, false, kind == ArcKind::Pie); },
+      [&](TPoint p, TPoint q) {
+        TPoint s = Pixel(start), e = Pixel(end);
+        if (dc_.arcClockwise) std::swap(s, e);
+        switch (kind) {
+          case ArcKind::Arc: canvas_.Arc(p.X, p.Y, q.X, q.Y, s.X, s.Y, e.X, e.Y); break;
+          case ArcKind::Chord: canvas_.Chord(p.X, p.Y, q.X, q.Y, s.X, s.Y, e.X, e.Y); break;
+          case ArcKind::Pie: canvas_.Pie(p.X, p.Y, q.X, q.Y, s.X, s.Y, e.X, e.Y); break;
+        }
+      });
 }
 
 void Device::ArcTo(PointD a, PointD b, PointD start, PointD end) {

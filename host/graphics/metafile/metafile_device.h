@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -107,6 +108,9 @@ class Device {
   TPoint Pixel(PointD logical) const;
   TPoint PixelOfTarget(PointD target) const;
   std::vector<TPoint> Pixels(std::span<const PointD> points) const;
+  void BoxFigure(PointD a, PointD b, bool closed, bool filled, bool overWholeBitmap,
+                 const std::function<std::vector<TPoint>()>& outline,
+                 const std::function<void(TPoint, TPoint)>& draw);
   std::vector<TPoint> EllipsePoints(PointD a, PointD b, PointD start, PointD end, bool whole,
                                     bool pie) const;
   int PenWidth() const;

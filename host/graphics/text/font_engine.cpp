@@ -56,12 +56,6 @@ FontEngine& Engine() {
 
 }  // namespace
 
-bool DrawsNothing(char32_t c) {
-  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0xAD || (c >= 0x200B && c <= 0x200F) ||
-         (c >= 0x202A && c <= 0x202E) || (c >= 0x2060 && c <= 0x2064) ||
-         (c >= 0xFE00 && c <= 0xFE0F) || c == 0xFEFF;
-}
-
 FontCellMetrics MeasureFont(const TFont& font) {
   FontEngine& engine = Engine();
   std::lock_guard lock(engine.Mutex());

@@ -23,25 +23,6 @@
 
 namespace pictor {
 
-// Measures of a font in whole pixels. The text cell is Height() rows: ascent
-// rows above the baseline, descent rows below it.
-struct FontCellMetrics {
-  int ascent = 0;
-  int descent = 0;
-  // Rows of the cell above the em square: Height() minus the em size.
-  int internalLeading = 0;
-  // Mean advance of lower-case text (letters and spaces weighted by how
-  // often they occur in English).
-  int aveCharWidth = 0;
-  // The lines drawn for underline and strike-out: first row from the top of
-  // the cell, and thickness in rows.
-  int underlineTop = 0;
-  int underlineThickness = 1;
-  int strikeOutTop = 0;
-  int strikeOutThickness = 1;
-  int Height() const { return ascent + descent; }
-};
-
 struct PlacedGlyph {
   char32_t c;
   // The glyph's origin on the baseline, from the top-left of the text cell;
@@ -73,14 +54,7 @@ void PaintGlyphs(const TFont& font, const TextLayout& layout, const TRect& area,
 // The installed family the font's face name was matched to ("" when none).
 std::string MatchedFamily(const TFont& font);
 
-// Control characters and invisible format marks: no glyph and no width.
-bool DrawsNothing(char32_t c);
-
-// Em sizes beyond this many pixels are drawn at this size.
-inline constexpr int kMaxFontPixels = 4096;
 // Text is laid out up to this width; characters beyond it are dropped.
 inline constexpr int kMaxTextWidth = 1 << 28;
-// The em size of a font whose Height is 0.
-inline constexpr int kDefaultFontPixels = 13;
 
 }  // namespace pictor

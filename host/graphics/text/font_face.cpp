@@ -38,6 +38,12 @@ void AddRuns(const FT_Bitmap& bitmap, int left, int top, std::vector<GlyphRun>& 
 
 }  // namespace
 
+bool DrawsNothing(char32_t c) {
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0xAD || (c >= 0x200B && c <= 0x200F) ||
+         (c >= 0x202A && c <= 0x202E) || (c >= 0x2060 && c <= 0x2064) ||
+         (c >= 0xFE00 && c <= 0xFE0F) || c == 0xFEFF;
+}
+
 std::unique_ptr<FontFace> FontFace::Open(FT_Library library, const std::string& path, int index) {
   FT_Face face = nullptr;
   if (FT_New_Face(library, path.c_str(), index, &face) != 0) return nullptr;

@@ -1,4 +1,6 @@
-// One font file opened with FreeType at one size, rendering monochrome glyphs.
+// One font file opened with FreeType at one size, rendering monochrome glyphs;
+// and the measures every part of the font code shares: the size bounds, the
+// characters that draw nothing and the text cell.
 #pragma once
 
 #include <memory>
@@ -11,6 +13,33 @@
 #include "host/graphics/geometry.h"
 
 namespace pictor {
+
+// Em sizes beyond this many pixels are drawn at this size.
+inline constexpr int kMaxFontPixels = 4096;
+// The em size of a font whose Height is 0.
+inline constexpr int kDefaultFontPixels = 13;
+
+// Control characters and invisible format marks: no glyph and no width.
+bool DrawsNothing(char32_t c);
+
+// Measures of a font in whole pixels. The text cell is Height() rows: ascent
+// rows above the baseline, descent rows below it.
+struct FontCellMetrics {
+  int ascent = 0;
+  int descent = 0;
+  // Rows of the cell above the em square: Height() minus the em size.
+  int internalLeading = 0;
+  // Mean advance of lower-case text (letters and spaces weighted by how
+  // often they occur in English).
+  int aveCharWidth = 0;
+  // The lines drawn for underline and strike-out: first row from the top of
+  // the cell, and thickness in rows.
+  int underlineTop = 0;
+  int underlineThickness = 1;
+  int strikeOutTop = 0;
+  int strikeOutThickness = 1;
+  int Height() const { return ascent + descent; }
+};
 
 // A row piece [x0, x1) of glyph pixels at row y, relative to the glyph's
 // origin on the baseline (x to the right, y downwards).

@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "host/graphics/text/font_engine.h"
+#include "host/graphics/font.h"
 #include "host/graphics/text/font_face.h"
 #include "host/graphics/text/font_match.h"
 
