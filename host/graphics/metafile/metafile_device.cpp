@@ -239,13 +239,19 @@ std::uint64_t Device::FillCost(std::span<const TPoint> points) const {
 
 // ---- Drawing in target pixels ----
 
+// A pen's pixels lie within half its width of the line, so a line farther out
+// than that (and a two-pixel margin) cannot reach the visible area.
+TRect Device::StrokeBox() const {
+  const int margin = canvas_.Pen.Width / 2 + 2;
+  return TRect{visible_.Left - margin, visible_.Top - margin, visible_.Right + margin,
+               visible_.Bottom + margin};
+}
+
 void Device::DrawLines(const std::vector<TPoint>& points, bool closed) {
   if (points.size() < 2 || visible_.IsEmpty()) return;
   ApplyPen(true);
   if (canvas_.Pen.Style == TPenStyle::psClear) return;
-  const int margin = canvas_.Pen.Width + 2;
-  const TRect box{visible_.Left - margin, visible_.Top - margin, visible_.Right + margin,
-                  visible_.Bottom + margin};
+  const TRect box = StrokeBox();
   if (AllInside(points, box)) {
     if (!Spend(StrokeCost(points, closed))) return;
     if (closed) {
@@ -267,9 +273,7 @@ void Device::DrawPolygons(const std::vector<TPoint>& points, const std::vector<i
   if (points.empty() || visible_.IsEmpty()) return;
   ApplyPen(outline);
   ApplyBrush(true);
-  const int margin = canvas_.Pen.Width + 2;
-  const TRect box{visible_.Left - margin, visible_.Top - margin, visible_.Right + margin,
-                  visible_.Bottom + margin};
+  const TRect box = StrokeBox();
   const bool pen = canvas_.Pen.Style != TPenStyle::psClear;
   const bool fill = canvas_.Brush.Style != TBrushStyle::bsClear;
   std::uint64_t cost = fill ? FillCost(points) : 16;
@@ -430,7 +434,9 @@ void Device::BoxFigure(PointD a, PointD b, bool closed, bool filled, bool overWh
     const TRect box = NormalizedRect(TRect{p.X, p.Y, q.X, q.Y});
     const TRect image{0, 0, canvas_.Bitmap()->Width(), canvas_.Bitmap()->Height()};
     const TRect grown{box.Left - w, box.Top - w, box.Right + w, box.Bottom + w};
-    cost = 16 + AreaInside(grown, image) * 2;
+    // A chord's or pie's edges are traced up to 1024 pixels beyond the bitmap.
+    const std::uint64_t edges = closed ? 3 * (2048 + std::uint64_t(image.Width()) + image.Height()) : 0;
+    cost = 16 + AreaInside(grown, image) * 2 + edges;
   } else {
     cost = BoxCost(TRect{p.X - w, p.Y - w, q.X + w, q.Y + w});
   }

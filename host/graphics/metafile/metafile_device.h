@@ -20,7 +20,7 @@ struct PlayLimits {
   std::uint64_t maxRecords = 16u << 20;
   // Pixels' worth of drawing: this many times the target area, plus kExtraWork.
   std::uint64_t workPerTargetPixel = 64;
-  std::uint64_t extraWork = 16u << 20;
+  std::uint64_t extraWork = 4u << 20;
   std::size_t maxSavedStates = 1024;
   // Points a path may hold: this many per target pixel, within the two bounds.
   std::uint64_t pathPointsPerTargetPixel = 16;
@@ -120,6 +120,7 @@ class Device {
   std::uint64_t StrokeCost(std::span<const TPoint> points, bool closed) const;
   std::uint64_t FillCost(std::span<const TPoint> points) const;
   std::uint64_t BoxCost(TRect box) const;
+  TRect StrokeBox() const;
   void UpdateClip();
   const SpanSet& CurrentClip() const;
 

@@ -11,6 +11,9 @@ void SpanSet::Add(int y, int x0, int x1) {
     if (y < last.Y || (y == last.Y && x0 <= last.X1)) normalized_ = false;
   }
   spans_.push_back(Span{y, x0, x1});
+  // Overlapping spans are merged now and then, so that memory follows the
+  // pixels covered rather than the number of spans added.
+  if (!normalized_ && spans_.size() >= 2 * normalizedSize_ + kMergeSlack) Normalize();
 }
 
 void SpanSet::AddRect(const TRect& r) {
@@ -20,6 +23,7 @@ void SpanSet::AddRect(const TRect& r) {
 void SpanSet::Clear() {
   spans_.clear();
   normalized_ = true;
+  normalizedSize_ = 0;
 }
 
 void SpanSet::Normalize() const {
@@ -38,6 +42,7 @@ void SpanSet::Normalize() const {
   }
   spans_.resize(out);
   normalized_ = true;
+  normalizedSize_ = out;
 }
 
 const std::vector<Span>& SpanSet::Spans() const {
