@@ -7,7 +7,12 @@ namespace pictor {
 void SpanSet::Add(int y, int x0, int x1) {
   if (x1 <= x0) return;
   if (normalized_ && !spans_.empty()) {
-    const Span& last = spans_.back();
+    Span& last = spans_.back();
+    // Pixels added in order, touching or overlapping the last span, extend it.
+    if (y == last.Y && x0 >= last.X0 && x0 <= last.X1) {
+      if (x1 > last.X1) last.X1 = x1;
+      return;
+    }
     if (y < last.Y || (y == last.Y && x0 <= last.X1)) normalized_ = false;
   }
   spans_.push_back(Span{y, x0, x1});
