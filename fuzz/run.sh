@@ -7,7 +7,9 @@
 # Every input gets at most 2 s and 512 MiB (options given here override these).
 # An input that crashes, runs out of time or memory, or takes over a second is
 # written to fuzz/regressions/NAME, where the normal test suite replays it; the
-# fuzzer then starts again and goes on until the CPU time is used up.
+# fuzzer then starts again and goes on until the CPU time is used up. The
+# fuzzer's times are wall times: on a busy machine give a longer -timeout and
+# -report_slow_units (the metafile targets bound each play by CPU time themselves).
 # New interesting inputs collect in fuzz/corpus-work/NAME (not committed); the
 # logs of each run are kept in build-fuzz/logs/, and a summary (executions, CPU
 # seconds, slowest input, peak memory, findings) ends the output.
