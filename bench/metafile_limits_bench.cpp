@@ -7,8 +7,8 @@
 // - MetafileSlowSample: a 1408-byte file a fuzzer found (text with a huge clip
 //   box, a path, clip rectangles far off), played onto a white 60 x 40 bitmap.
 // - MetafileSlowInput/NAME/WxH: the inputs of the fuzz corpora and regression
-//   folders that played slowest (bench/data/metafiles), onto 64 x 48 and
-//   1024 x 768 bitmaps.
+//   folders that played slowest, the ten slowest onto each size
+//   (bench/data/metafiles), played onto 64 x 48 and 1024 x 768 bitmaps.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
