@@ -1,6 +1,7 @@
 #include "host/graphics/canvas.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "host/graphics/bitmap.h"
 #include "host/graphics/raster/figure_raster.h"
@@ -53,20 +54,22 @@ class CanvasPainter {
     const TRect visible = Visible();
     int index = 0;
     auto add = [&](int x, int y) {
-      if (width == 1) {
-        if (PenStyleDraws(style, index++)) pixels.Add(y, x, x + 1);
-      } else {
-        AddPenDisc(x, y, width, pixels);
-      }
+      if (PenStyleDraws(style, index++)) pixels.Add(y, x, x + 1);
     };
+    std::optional<PenDisc> disc;
+    if (width > 1) disc.emplace(width);
     const std::size_t n = points.size();
     const std::size_t segments = closed ? n : n - 1;
     for (std::size_t i = 0; i < segments; ++i) {
-      const bool last = i + 1 == segments;
+      const TPoint a = points[i], b = points[(i + 1) % n];
       // Wide pens cover their end points; thin open paths leave out the last one.
-      TraceLine(points[i], points[(i + 1) % n], last && (width > 1), visible, add);
+      if (disc) {
+        disc->AddLine(a, b, i + 1 == segments, visible, pixels);
+      } else {
+        TraceLine(a, b, false, visible, add);
+      }
     }
-    if (n == 1 && width > 1) add(points[0].X, points[0].Y);
+    if (n == 1 && disc) disc->AddDot(points[0].X, points[0].Y, visible, pixels);
     return pixels;
   }
 

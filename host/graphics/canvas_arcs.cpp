@@ -92,7 +92,10 @@ void DrawArcFigure(TCanvas& canvas, ArcKind kind, int x1, int y1, int x2, int y2
       });
   if (pen && !sweep.full) {
     const TRect visible{0, 0, image.width, image.height};
-    auto add = [&](int x, int y) { outline.Add(y, x, x + 1); };
+    // Only pixels on the bitmap matter; the line is traced beyond it for its exact path.
+    auto add = [&](int x, int y) {
+      if (y >= 0 && y < image.height && x >= firstX && x < lastX) outline.Add(y, x, x + 1);
+    };
     if (kind == ArcKind::Chord) TraceLine(endPoint, startPoint, true, visible, add);
     if (kind == ArcKind::Pie) {
       TraceLine(centre, startPoint, true, visible, add);

@@ -65,10 +65,12 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
     frame.Fill(brush, image, 0, 0, layout.width, m.Height());
   }
   SpanPainter ink(image, clip_.get(), ColorToNative(image, Font.Color), PixelMode::Copy);
-  for (const PlacedGlyph& glyph : layout.glyphs) {
-    const int gx = x + glyph.origin.X, gy = y + glyph.origin.Y;
-    for (const GlyphRun& run : glyph.image->runs) ink.Span(gy + run.y, gx + run.x0, gx + run.x1);
-  }
+  // Only glyphs that meet the visible part of the bitmap are rendered.
+  const TRect bitmapRect{0, 0, image.width, image.height};
+  const TRect visible = clip_ ? IntersectRect(clip_->Bounds(), bitmapRect) : bitmapRect;
+  const TRect area{visible.Left - x, visible.Top - y, visible.Right - x, visible.Bottom - y};
+  PaintGlyphs(Font, layout, area,
+              [&](int gy, int x0, int x1) { ink.Span(y + gy, x + x0, x + x1); });
   if (Font.Style.Contains(fsUnderline))
     frame.Fill(ink, image, 0, m.underlineTop, layout.width, m.underlineTop + m.underlineThickness);
   if (Font.Style.Contains(fsStrikeOut))

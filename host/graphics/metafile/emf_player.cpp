@@ -38,6 +38,7 @@ class EmfPlayer {
   void Blit(std::uint32_t type);
   void ClipRegion();
   void Transform(bool modify);
+  void AngleArc();
   std::span<const std::uint8_t> Block(std::uint32_t offset, std::uint32_t size) {
     if (size == 0) return {};
     return rec_.Bytes(offset, size);
@@ -281,6 +282,24 @@ void EmfPlayer::ClipRegion() {
   dev_.CombineClipDeviceRects(rects, mode);
 }
 
+// An arc of a circle given by centre, radius and angles in degrees
+// (counter-clockwise from the x axis), continuing the current figure; the
+// sweep's sign gives the direction, whatever the state's arc direction.
+void EmfPlayer::AngleArc() {
+  const PointD c = Pt(8);
+  const double r = rec_.U32(16), start = rec_.F32(20), sweep = rec_.F32(24);
+  if (!rec_.Ok() || !std::isfinite(start) || !std::isfinite(sweep)) return;
+  const double a0 = start * std::numbers::pi / 180, a1 = (start + sweep) * std::numbers::pi / 180;
+  const PointD from{c.x + r * std::cos(a0), c.y - r * std::sin(a0)};
+  const PointD to{c.x + r * std::cos(a1), c.y - r * std::sin(a1)};
+  DcState& dc = Dc();
+  const bool clockwise = dc.arcClockwise;
+  dc.arcClockwise = sweep < 0;
+  // A sweep of a whole turn or more draws the whole circle.
+  dev_.ArcTo({c.x - r, c.y - r}, {c.x + r, c.y + r}, from, std::fabs(sweep) >= 360 ? from : to);
+  Dc().arcClockwise = clockwise;
+}
+
 void EmfPlayer::Transform(bool modify) {
   const Affine xf{rec_.F32(8), rec_.F32(12), rec_.F32(16), rec_.F32(20), rec_.F32(24), rec_.F32(28)};
   if (!rec_.Ok()) return;
@@ -389,23 +408,7 @@ void EmfPlayer::Play(ByteReader record, std::uint32_t type) {
     case emf::kArcTo:
       if (rec_.Has(8, 32)) dev_.ArcTo(Pt(8), Pt(16), Pt(24), Pt(32));
       break;
-    case emf::kAngleArc: {
-      const PointD c = Pt(8);
-      const double r = rec_.U32(16), start = rec_.F32(20), sweep = rec_.F32(24);
-      if (!rec_.Ok() || !std::isfinite(start) || !std::isfinite(sweep)) break;
-      const double a0 = start * std::numbers::pi / 180, a1 = (start + sweep) * std::numbers::pi / 180;
-      const PointD from{c.x + r * std::cos(a0), c.y - r * std::sin(a0)};
-      const PointD to{c.x + r * std::cos(a1), c.y - r * std::sin(a1)};
-      const bool clockwise = dc.arcClockwise;
-      dc.arcClockwise = sweep < 0;
-      if (std::fabs(sweep) >= 360) {
-        dev_.ArcTo({c.x - r, c.y - r}, {c.x + r, c.y + r}, from, from);
-      } else {
-        dev_.ArcTo({c.x - r, c.y - r}, {c.x + r, c.y + r}, from, to);
-      }
-      dev_.Dc().arcClockwise = clockwise;
-      break;
-    }
+    case emf::kAngleArc: AngleArc(); break;
     case emf::kPolyBezier:
     case emf::kPolygon:
     case emf::kPolyline:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 #include "host/graphics/bitmap.h"
@@ -210,8 +211,10 @@ std::uint64_t Device::BoxCost(TRect box) const {
 }
 
 std::uint64_t Device::StrokeCost(std::span<const TPoint> points, bool closed) const {
+  // A wide pen puts a disc on every pixel of the line; only the disc's rows
+  // on the visible area are worked out.
   const int w = canvas_.Pen.Width;
-  const std::uint64_t perPixel = w > 1 ? std::uint64_t(w) * w : 1;
+  const std::uint64_t perPixel = w > 1 ? 1 + std::uint64_t(std::min(w, visible_.Height())) : 1;
   std::uint64_t cost = 16 + points.size();
   const std::size_t n = points.size();
   const std::size_t segments = n < 2 ? 0 : closed ? n : n - 1;
@@ -236,13 +239,19 @@ std::uint64_t Device::FillCost(std::span<const TPoint> points) const {
 
 // ---- Drawing in target pixels ----
 
+// A pen's pixels lie within half its width of the line, so a line farther out
+// than that (and a two-pixel margin) cannot reach the visible area.
+TRect Device::StrokeBox() const {
+  const int margin = canvas_.Pen.Width / 2 + 2;
+  return TRect{visible_.Left - margin, visible_.Top - margin, visible_.Right + margin,
+               visible_.Bottom + margin};
+}
+
 void Device::DrawLines(const std::vector<TPoint>& points, bool closed) {
   if (points.size() < 2 || visible_.IsEmpty()) return;
   ApplyPen(true);
   if (canvas_.Pen.Style == TPenStyle::psClear) return;
-  const int margin = canvas_.Pen.Width + 2;
-  const TRect box{visible_.Left - margin, visible_.Top - margin, visible_.Right + margin,
-                  visible_.Bottom + margin};
+  const TRect box = StrokeBox();
   if (AllInside(points, box)) {
     if (!Spend(StrokeCost(points, closed))) return;
     if (closed) {
@@ -264,9 +273,7 @@ void Device::DrawPolygons(const std::vector<TPoint>& points, const std::vector<i
   if (points.empty() || visible_.IsEmpty()) return;
   ApplyPen(outline);
   ApplyBrush(true);
-  const int margin = canvas_.Pen.Width + 2;
-  const TRect box{visible_.Left - margin, visible_.Top - margin, visible_.Right + margin,
-                  visible_.Bottom + margin};
+  const TRect box = StrokeBox();
   const bool pen = canvas_.Pen.Style != TPenStyle::psClear;
   const bool fill = canvas_.Brush.Style != TBrushStyle::bsClear;
   std::uint64_t cost = fill ? FillCost(points) : 16;
@@ -371,7 +378,7 @@ void Device::PolyPolyline(std::span<const PointD> points, std::span<const int> c
 // one outlined and filled, an open one as lines).
 void Device::AddFigure(std::vector<TPoint> pixels, bool closed) {
   if (inPath_) {
-    PathAddFigure(std::move(pixels), closed);
+    PathAddFigure(pixels, closed);
   } else if (closed) {
     DrawPolygons(pixels, {static_cast<int>(pixels.size())});
   } else {
@@ -398,8 +405,7 @@ void Device::PolyPolygon(std::span<const PointD> points, std::span<const int> co
   if (inPath_) {
     std::size_t start = 0;
     for (int count : used) {
-      PathAddFigure(std::vector<TPoint>(pixels.begin() + start, pixels.begin() + start + count),
-                    true);
+      PathAddFigure(std::span<const TPoint>(pixels).subspan(start, count), true);
       start += static_cast<std::size_t>(count);
     }
     return;
@@ -407,62 +413,81 @@ void Device::PolyPolygon(std::span<const PointD> points, std::span<const int> co
   DrawPolygons(pixels, used);
 }
 
-void Device::Rectangle(PointD a, PointD b) {
-  const Affine xf = LogicalToTarget(dc_, mapping_);
-  if (inPath_ || !xf.AxisAligned()) {
-    const PointD corners[4] = {a, {b.x, a.y}, b, {a.x, b.y}};
-    AddFigure(Pixels(corners), true);
+// The figures inscribed in a box share their opening: while a path is being
+// built, or when the mapping turns or shears the box, the figure goes in as
+// the polygon `outline` makes; otherwise the pen and brush are set up, the
+// work (over the clip, or over the whole bitmap for arcs) is charged, and
+// `draw` gets the box's corners in target pixels.
+void Device::BoxFigure(PointD a, PointD b, bool closed, bool filled, bool overWholeBitmap,
+                       const std::function<std::vector<TPoint>()>& outline,
+                       const std::function<void(TPoint, TPoint)>& draw) {
+  if (inPath_ || !LogicalToTarget(dc_, mapping_).AxisAligned()) {
+    AddFigure(outline(), closed);
     return;
   }
   const TPoint p = Pixel(a), q = Pixel(b);
   ApplyPen(true);
-  ApplyBrush(true);
+  ApplyBrush(filled);
   const int w = canvas_.Pen.Width;
-  if (!Spend(BoxCost(TRect{p.X - w, p.Y - w, q.X + w, q.Y + w}))) return;
-  canvas_.Rectangle(p.X, p.Y, q.X, q.Y);
+  std::uint64_t cost;
+  if (overWholeBitmap) {
+    const TRect box = NormalizedRect(TRect{p.X, p.Y, q.X, q.Y});
+    const TRect image{0, 0, canvas_.Bitmap()->Width(), canvas_.Bitmap()->Height()};
+    const TRect grown{box.Left - w, box.Top - w, box.Right + w, box.Bottom + w};
+    // A chord's or pie's edges are traced up to 1024 pixels beyond the bitmap.
+    const std::uint64_t edges = closed ? 3 * (2048 + std::uint64_t(image.Width()) + image.Height()) : 0;
+    cost = 16 + AreaInside(grown, image) * 2 + edges;
+  } else {
+    cost = BoxCost(TRect{p.X - w, p.Y - w, q.X + w, q.Y + w});
+  }
+  if (!Spend(cost)) return;
+  draw(p, q);
+}
+
+void Device::Rectangle(PointD a, PointD b) {
+  BoxFigure(
+      a, b, true, true, false,
+      [&] {
+        const PointD corners[4] = {a, {b.x, a.y}, b, {a.x, b.y}};
+        return Pixels(corners);
+      },
+      [&](TPoint p, TPoint q) { canvas_.Rectangle(p.X, p.Y, q.X, q.Y); });
 }
 
 void Device::RoundRect(PointD a, PointD b, PointD corner) {
-  const Affine xf = LogicalToTarget(dc_, mapping_);
-  if (inPath_ || !xf.AxisAligned()) {
-    // The rounded outline as a polygon: four quarter ellipses.
-    const double l = std::min(a.x, b.x), r = std::max(a.x, b.x);
-    const double t = std::min(a.y, b.y), bo = std::max(a.y, b.y);
-    const double rx = std::min(std::fabs(corner.x) / 2, (r - l) / 2);
-    const double ry = std::min(std::fabs(corner.y) / 2, (bo - t) / 2);
-    const PointD centres[4] = {{r - rx, t + ry}, {l + rx, t + ry}, {l + rx, bo - ry}, {r - rx, bo - ry}};
-    std::vector<PointD> outline;
-    constexpr int kSteps = 8;
-    for (int q = 0; q < 4; ++q) {
-      for (int s = 0; s <= kSteps; ++s) {
-        const double angle = (q + double(s) / kSteps) * std::numbers::pi / 2;
-        outline.push_back({centres[q].x + rx * std::cos(angle), centres[q].y - ry * std::sin(angle)});
-      }
-    }
-    AddFigure(Pixels(outline), true);
-    return;
-  }
-  const TPoint p = Pixel(a), q = Pixel(b);
-  const int cw = RoundCoord(std::fabs(corner.x * xf.a)), ch = RoundCoord(std::fabs(corner.y * xf.d));
-  ApplyPen(true);
-  ApplyBrush(true);
-  const int w = canvas_.Pen.Width;
-  if (!Spend(BoxCost(TRect{p.X - w, p.Y - w, q.X + w, q.Y + w}))) return;
-  canvas_.RoundRect(p.X, p.Y, q.X, q.Y, cw, ch);
+  BoxFigure(
+      a, b, true, true, false,
+      [&] {
+        // The rounded outline as a polygon: four quarter ellipses.
+        const double l = std::min(a.x, b.x), r = std::max(a.x, b.x);
+        const double t = std::min(a.y, b.y), bo = std::max(a.y, b.y);
+        const double rx = std::min(std::fabs(corner.x) / 2, (r - l) / 2);
+        const double ry = std::min(std::fabs(corner.y) / 2, (bo - t) / 2);
+        const PointD centres[4] = {
+            {r - rx, t + ry}, {l + rx, t + ry}, {l + rx, bo - ry}, {r - rx, bo - ry}};
+        std::vector<PointD> points;
+        constexpr int kSteps = 8;
+        for (int q = 0; q < 4; ++q) {
+          for (int s = 0; s <= kSteps; ++s) {
+            const double angle = (q + double(s) / kSteps) * std::numbers::pi / 2;
+            points.push_back(
+                {centres[q].x + rx * std::cos(angle), centres[q].y - ry * std::sin(angle)});
+          }
+        }
+        return Pixels(points);
+      },
+      [&](TPoint p, TPoint q) {
+        const Affine xf = LogicalToTarget(dc_, mapping_);
+        const int cw = RoundCoord(std::fabs(corner.x * xf.a));
+        const int ch = RoundCoord(std::fabs(corner.y * xf.d));
+        canvas_.RoundRect(p.X, p.Y, q.X, q.Y, cw, ch);
+      });
 }
 
 void Device::Ellipse(PointD a, PointD b) {
-  const Affine xf = LogicalToTarget(dc_, mapping_);
-  if (inPath_ || !xf.AxisAligned()) {
-    AddFigure(EllipsePoints(a, b, {}, {}, true, false), true);
-    return;
-  }
-  const TPoint p = Pixel(a), q = Pixel(b);
-  ApplyPen(true);
-  ApplyBrush(true);
-  const int w = canvas_.Pen.Width;
-  if (!Spend(BoxCost(TRect{p.X - w, p.Y - w, q.X + w, q.Y + w}))) return;
-  canvas_.Ellipse(p.X, p.Y, q.X, q.Y);
+  BoxFigure(
+      a, b, true, true, false, [&] { return EllipsePoints(a, b, {}, {}, true, false); },
+      [&](TPoint p, TPoint q) { canvas_.Ellipse(p.X, p.Y, q.X, q.Y); });
 }
 
 // Points of the ellipse inscribed in the logical box a-b, in target pixels:
@@ -507,27 +532,20 @@ std::vector<TPoint> Device::EllipsePoints(PointD a, PointD b, PointD start, Poin
 }
 
 void Device::ArcFigure(ArcKind kind, PointD a, PointD b, PointD start, PointD end) {
-  const Affine xf = LogicalToTarget(dc_, mapping_);
-  if (inPath_ || !xf.AxisAligned()) {
-    AddFigure(EllipsePoints(a, b, start, end, false, kind == ArcKind::Pie), kind != ArcKind::Arc);
-    return;
-  }
-  const TPoint p = Pixel(a), q = Pixel(b);
-  TPoint s = Pixel(start), e = Pixel(end);
-  if (dc_.arcClockwise) std::swap(s, e);
-  ApplyPen(true);
-  ApplyBrush(kind != ArcKind::Arc);
-  const int w = canvas_.Pen.Width;
+  const bool closed = kind != ArcKind::Arc;
   // Arcs are rasterised over the whole bitmap, not just the clip.
-  const TRect box = NormalizedRect(TRect{p.X, p.Y, q.X, q.Y});
-  const TRect image{0, 0, canvas_.Bitmap()->Width(), canvas_.Bitmap()->Height()};
-  const TRect grown{box.Left - w, box.Top - w, box.Right + w, box.Bottom + w};
-  if (!Spend(16 + AreaInside(grown, image) * 2)) return;
-  switch (kind) {
-    case ArcKind::Arc: canvas_.Arc(p.X, p.Y, q.X, q.Y, s.X, s.Y, e.X, e.Y); break;
-    case ArcKind::Chord: canvas_.Chord(p.X, p.Y, q.X, q.Y, s.X, s.Y, e.X, e.Y); break;
-    case ArcKind::Pie: canvas_.Pie(p.X, p.Y, q.X, q.Y, s.X, s.Y, e.X, e.Y); break;
-  }
+  BoxFigure(
+      a, b, closed, closed, true,
+      [&] { return EllipsePoints(a, b, start, end, false, kind == ArcKind::Pie); },
+      [&](TPoint p, TPoint q) {
+        TPoint s = Pixel(start), e = Pixel(end);
+        if (dc_.arcClockwise) std::swap(s, e);
+        switch (kind) {
+          case ArcKind::Arc: canvas_.Arc(p.X, p.Y, q.X, q.Y, s.X, s.Y, e.X, e.Y); break;
+          case ArcKind::Chord: canvas_.Chord(p.X, p.Y, q.X, q.Y, s.X, s.Y, e.X, e.Y); break;
+          case ArcKind::Pie: canvas_.Pie(p.X, p.Y, q.X, q.Y, s.X, s.Y, e.X, e.Y); break;
+        }
+      });
 }
 
 void Device::ArcTo(PointD a, PointD b, PointD start, PointD end) {

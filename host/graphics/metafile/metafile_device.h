@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -19,8 +20,11 @@ struct PlayLimits {
   std::uint64_t maxRecords = 16u << 20;
   // Pixels' worth of drawing: this many times the target area, plus kExtraWork.
   std::uint64_t workPerTargetPixel = 64;
-  std::uint64_t extraWork = 16u << 20;
+  std::uint64_t extraWork = 4u << 20;
   std::size_t maxSavedStates = 1024;
+  // Points a path may hold: this many per target pixel, within the two bounds.
+  std::uint64_t pathPointsPerTargetPixel = 16;
+  std::size_t minPathPoints = 1u << 16;
   std::size_t maxPathPoints = 1u << 20;
 };
 
@@ -95,14 +99,18 @@ class Device {
   void StrokeAndFillPath();
 
  private:
-  struct Figure {
-    std::vector<TPoint> points;
-    bool closed = false;
+  // A figure of the path: its points run from start to the next figure's start.
+  struct PathFigure {
+    std::size_t start;
+    bool closed;
   };
 
   TPoint Pixel(PointD logical) const;
   TPoint PixelOfTarget(PointD target) const;
   std::vector<TPoint> Pixels(std::span<const PointD> points) const;
+  void BoxFigure(PointD a, PointD b, bool closed, bool filled, bool overWholeBitmap,
+                 const std::function<std::vector<TPoint>()>& outline,
+                 const std::function<void(TPoint, TPoint)>& draw);
   std::vector<TPoint> EllipsePoints(PointD a, PointD b, PointD start, PointD end, bool whole,
                                     bool pie) const;
   int PenWidth() const;
@@ -112,14 +120,19 @@ class Device {
   std::uint64_t StrokeCost(std::span<const TPoint> points, bool closed) const;
   std::uint64_t FillCost(std::span<const TPoint> points) const;
   std::uint64_t BoxCost(TRect box) const;
+  TRect StrokeBox() const;
   void UpdateClip();
   const SpanSet& CurrentClip() const;
 
   // Path building (target pixels).
   void PathMoveTo(TPoint p);
   void PathLineTo(TPoint p);
-  void PathAddFigure(std::vector<TPoint> points, bool closed);
+  void PathAddFigure(std::span<const TPoint> points, bool closed);
+  std::size_t PathLimit() const;
   bool PathFull(std::size_t more) const;
+  std::span<const TPoint> PathFigurePoints(std::size_t figure) const;
+  // The figures of three or more points, as for DrawPolygons.
+  void PathPolygons(std::vector<TPoint>& points, std::vector<int>& counts) const;
   void DrawPath(bool fill, bool stroke);
 
   // Drawing in target pixels.
@@ -154,8 +167,8 @@ class Device {
   bool stopped_ = false;
 
   bool inPath_ = false;
-  std::vector<Figure> path_;
-  std::size_t pathPoints_ = 0;
+  std::vector<PathFigure> path_;
+  std::vector<TPoint> pathPoints_;
   bool figureOpen_ = false;
 };
 

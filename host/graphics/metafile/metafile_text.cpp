@@ -4,12 +4,13 @@
 
 #include "host/graphics/metafile/metafile_device.h"
 #include "host/graphics/metafile/metafile_geometry.h"
+#include "host/graphics/text/font_engine.h"
+#include "host/graphics/text/utf8.h"
 
 namespace pictor::metafile {
 namespace {
 
 constexpr int kDefaultFontHeight = -12;
-constexpr int kMaxFontPixels = 4096;  // a larger font would only burn the work budget
 
 // The canvas font for the metafile's font at the vertical scale.
 TFont TargetFont(const MetaFont& source, const TFont& base, double scale, TColor color) {
@@ -36,10 +37,12 @@ TFont TargetFont(const MetaFont& source, const TFont& base, double scale, TColor
 
 void Device::Text(PointD reference, const std::string& utf8, std::uint32_t options,
                   const PointD* clipRect) {
+  // The record's box, cut to where playing can draw: only that part can show,
+  // and a box the file makes huge must not cost rows of memory.
   TRect box{};
   if (clipRect) {
     const TPoint p = Pixel(clipRect[0]), q = Pixel(clipRect[1]);
-    box = NormalizedRect(TRect{p.X, p.Y, q.X, q.Y});
+    box = IntersectRect(NormalizedRect(TRect{p.X, p.Y, q.X, q.Y}), visible_);
   }
   if (clipRect && (options & kEtoOpaque)) {
     if (!Spend(BoxCost(box))) return;
@@ -52,34 +55,41 @@ void Device::Text(PointD reference, const std::string& utf8, std::uint32_t optio
   canvas_.Font = TargetFont(dc_.font, savedFont_, VerticalScale(), dc_.textColor);
   const bool fromPosition = (dc_.textAlign & kTaUpdateCp) != 0;
   const TPoint at = fromPosition ? PixelOfTarget(dc_.position) : Pixel(reference);
-  const TSize extent = canvas_.TextExtent(utf8);
-  const TTextMetric metric = canvas_.TextMetrics();
+  // Laid out once here for the alignment and the cost (measures only, no
+  // pixels); each character is looked up, so the length is charged first.
+  if (!Spend(16 + 16 * std::uint64_t{utf8.size()})) return;
+  const TextLayout layout = LayOutText(canvas_.Font, DecodeUtf8(utf8));
+  const int width = layout.width, height = layout.metrics.Height();
   int x = at.X, y = at.Y;
   switch (dc_.textAlign & kTaHorizontalMask) {
-    case kTaRight: x -= extent.cx; break;
-    case kTaCenter: x -= extent.cx / 2; break;
+    case kTaRight: x -= width; break;
+    case kTaCenter: x -= width / 2; break;
     default: break;
   }
   switch (dc_.textAlign & kTaVerticalMask) {
-    case kTaBottom: y -= metric.tmHeight; break;
-    case kTaBaseline: y -= metric.tmAscent; break;
+    case kTaBottom: y -= height; break;
+    case kTaBaseline: y -= layout.metrics.ascent; break;
     default: break;
   }
   if (fromPosition) {
     // The current position moves along the text unless it was right-aligned.
-    const int advance = (dc_.textAlign & kTaHorizontalMask) == kTaRight ? 0 : extent.cx;
+    const int advance = (dc_.textAlign & kTaHorizontalMask) == kTaRight ? 0 : width;
     dc_.position = {dc_.position.x + advance, dc_.position.y};
   }
-  const TRect cell = NormalizedRect(TRect{x, y, x + extent.cx, y + extent.cy});
-  if (!Spend(BoxCost(cell))) return;
+  // The cell's background, then each glyph for the part of it that can show:
+  // a glyph is rendered only there, so glyphs far off cost next to nothing.
+  std::uint64_t cost = BoxCost(NormalizedRect(TRect{x, y, x + width, y + height}));
+  for (const PlacedGlyph& glyph : layout.glyphs) {
+    const TRect& b = glyph.box;
+    cost += AreaInside(TRect{x + b.Left, y + b.Top, x + b.Right, y + b.Bottom}, visible_);
+  }
+  if (!Spend(cost)) return;
 
   canvas_.BkMode = dc_.bkMode;
   canvas_.Brush.Color = dc_.bkColor;
   canvas_.Brush.Style = TBrushStyle::bsSolid;
   if (clipRect && (options & kEtoClipped)) {
-    SpanSet area;
-    area.AddRect(box);
-    const SpanSet clipped = clip_.Intersected(area);
+    const SpanSet clipped = clip_.Intersected(box);
     canvas_.SetClipRegion(&clipped);
     canvas_.TextOut(x, y, utf8);
     canvas_.SetClipRegion(&clip_);

@@ -1,6 +1,7 @@
 #include "host/graphics/raster/line_raster.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace pictor {
@@ -61,22 +62,70 @@ std::vector<TPoint> FlattenBezier(std::span<const TPoint> points) {
   return out;
 }
 
-void AddPenDisc(int x, int y, int width, SpanSet& out) {
-  const int left = x - width / 2;
-  const int top = y - width / 2;
+PenDisc::PenDisc(int width) : width_(width), rows_(static_cast<std::size_t>(width)) {
+  const long long w2 = 1LL * width * width;
   for (int j = 0; j < width; ++j) {
-    // Pixels whose centres lie inside the circle of diameter `width`.
-    const int dy = 2 * j + 1 - width;
-    int first = width, last = -1;
-    for (int i = 0; i < width; ++i) {
-      const int dx = 2 * i + 1 - width;
-      if (dx * dx + dy * dy < width * width) {
-        first = std::min(first, i);
-        last = std::max(last, i);
-      }
-    }
-    if (first <= last) out.Add(top + j, left + first, left + last + 1);
+    // Pixels whose centres lie inside the circle of diameter `width`: column i
+    // is in when (2i + 1 - width)^2 + dy^2 < width^2, dy = 2j + 1 - width.
+    const long long dy = 2LL * j + 1 - width;
+    const long long room = w2 - dy * dy;
+    Row& row = rows_[static_cast<std::size_t>(j)];
+    if (room <= 0) continue;
+    long long m = static_cast<long long>(std::sqrt(static_cast<double>(room - 1)));
+    while (m * m > room - 1) --m;
+    while ((m + 1) * (m + 1) <= room - 1) ++m;
+    // 2i + 1 - width has the parity of width + 1.
+    if ((m - width - 1) % 2 != 0) --m;
+    if (m < 0) continue;
+    row.x0 = static_cast<int>((width - 1 - m) / 2);
+    row.x1 = static_cast<int>((width - 1 + m) / 2) + 1;
   }
+}
+
+void PenDisc::AddDot(int x, int y, const TRect& within, SpanSet& out) const {
+  const int left = x - width_ / 2, top = y - width_ / 2;
+  const int first = std::max(0, within.Top - top), last = std::min(width_, within.Bottom - top);
+  for (int j = first; j < last; ++j) {
+    const Row& row = rows_[static_cast<std::size_t>(j)];
+    out.Add(top + j, std::max(left + row.x0, within.Left), std::min(left + row.x1, within.Right));
+  }
+}
+
+void PenDisc::AddLine(TPoint a, TPoint b, bool includeEnd, const TRect& within, SpanSet& out) {
+  // Along one line the discs of consecutive pixels overlap or touch on every
+  // row they share, so each row of their union is one piece: its ends are
+  // gathered row by row and added once, instead of a span per disc row.
+  const int half = width_ / 2;
+  int rowTop = INT_MAX, rowBottom = INT_MIN;
+  auto dot = [&](int x, int y) {
+    const int left = x - half, top = y - half;
+    const int first = std::max(0, within.Top - top), last = std::min(width_, within.Bottom - top);
+    if (first >= last) return;
+    if (lo_.size() < static_cast<std::size_t>(within.Height())) {
+      lo_.assign(static_cast<std::size_t>(within.Height()), INT_MAX);
+      hi_.assign(static_cast<std::size_t>(within.Height()), INT_MIN);
+    }
+    for (int j = first; j < last; ++j) {
+      const Row& row = rows_[static_cast<std::size_t>(j)];
+      if (row.x0 >= row.x1) continue;
+      const std::size_t at = static_cast<std::size_t>(top + j - within.Top);
+      lo_[at] = std::min(lo_[at], left + row.x0);
+      hi_[at] = std::max(hi_[at], left + row.x1);
+    }
+    rowTop = std::min(rowTop, top + first);
+    rowBottom = std::max(rowBottom, top + last);
+  };
+  TraceLine(a, b, includeEnd, within, dot);
+  for (int y = rowTop; y < rowBottom; ++y) {
+    const std::size_t at = static_cast<std::size_t>(y - within.Top);
+    out.Add(y, std::max(lo_[at], within.Left), std::min(hi_[at], within.Right));
+    lo_[at] = INT_MAX;
+    hi_[at] = INT_MIN;
+  }
+}
+
+void AddPenDisc(int x, int y, int width, SpanSet& out) {
+  PenDisc(width).AddDot(x, y, TRect{INT_MIN / 2, INT_MIN / 2, INT_MAX / 2, INT_MAX / 2}, out);
 }
 
 bool PenStyleDraws(int style, int index) {

@@ -22,6 +22,26 @@ std::vector<TPoint> FlattenBezier(std::span<const TPoint> points);
 // width x width square less its rounded corners, top-left at (x - width/2, y - width/2).
 void AddPenDisc(int x, int y, int width, SpanSet& out);
 
+// The disc of a round pen of one width, its rows worked out once, for
+// stamping along lines. Only the part inside `within` is added, and the work
+// follows that part.
+class PenDisc {
+ public:
+  explicit PenDisc(int width);
+  // The disc around (x, y), as AddPenDisc.
+  void AddDot(int x, int y, const TRect& within, SpanSet& out) const;
+  // The discs around every pixel of the line a-b (b only when includeEnd).
+  void AddLine(TPoint a, TPoint b, bool includeEnd, const TRect& within, SpanSet& out);
+
+ private:
+  struct Row {
+    int x0 = 0, x1 = 0;  // [x0, x1) from the disc's left column
+  };
+  int width_;
+  std::vector<Row> rows_;
+  std::vector<int> lo_, hi_;  // per row of `within`: the ends gathered along a line
+};
+
 // Whether pixel number `index` along a path is drawn by a pen style
 // (0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot).
 bool PenStyleDraws(int style, int index);

@@ -7,10 +7,18 @@ namespace pictor {
 void SpanSet::Add(int y, int x0, int x1) {
   if (x1 <= x0) return;
   if (normalized_ && !spans_.empty()) {
-    const Span& last = spans_.back();
+    Span& last = spans_.back();
+    // Pixels added in order, touching or overlapping the last span, extend it.
+    if (y == last.Y && x0 >= last.X0 && x0 <= last.X1) {
+      if (x1 > last.X1) last.X1 = x1;
+      return;
+    }
     if (y < last.Y || (y == last.Y && x0 <= last.X1)) normalized_ = false;
   }
   spans_.push_back(Span{y, x0, x1});
+  // Overlapping spans are merged now and then, so that memory follows the
+  // pixels covered rather than the number of spans added.
+  if (!normalized_ && spans_.size() >= 2 * normalizedSize_ + kMergeSlack) Normalize();
 }
 
 void SpanSet::AddRect(const TRect& r) {
@@ -20,6 +28,7 @@ void SpanSet::AddRect(const TRect& r) {
 void SpanSet::Clear() {
   spans_.clear();
   normalized_ = true;
+  normalizedSize_ = 0;
 }
 
 void SpanSet::Normalize() const {
@@ -38,6 +47,7 @@ void SpanSet::Normalize() const {
   }
   spans_.resize(out);
   normalized_ = true;
+  normalizedSize_ = out;
 }
 
 const std::vector<Span>& SpanSet::Spans() const {

@@ -40,9 +40,12 @@ class SpanSet {
   friend bool operator==(const SpanSet& a, const SpanSet& b) { return a.Spans() == b.Spans(); }
 
  private:
+  // Spans added beyond twice the merged count before they are merged.
+  static constexpr std::size_t kMergeSlack = 4096;
   void Normalize() const;
   mutable std::vector<Span> spans_;
   mutable bool normalized_ = true;
+  mutable std::size_t normalizedSize_ = 0;  // spans left by the last merge
 };
 
 // The pixels of a that are not in b.

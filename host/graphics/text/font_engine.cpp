@@ -56,12 +56,6 @@ FontEngine& Engine() {
 
 }  // namespace
 
-bool DrawsNothing(char32_t c) {
-  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0xAD || (c >= 0x200B && c <= 0x200F) ||
-         (c >= 0x202A && c <= 0x202E) || (c >= 0x2060 && c <= 0x2064) ||
-         (c >= 0xFE00 && c <= 0xFE0F) || c == 0xFEFF;
-}
-
 FontCellMetrics MeasureFont(const TFont& font) {
   FontEngine& engine = Engine();
   std::lock_guard lock(engine.Mutex());
@@ -75,7 +69,7 @@ int MeasureText(const TFont& font, std::u32string_view text) {
   int width = 0;
   for (char32_t c : text) {
     if (DrawsNothing(c)) continue;
-    const int advance = sized.Glyph(c)->advance;
+    const int advance = sized.Measure(c).advance;
     if (width > kMaxTextWidth - advance) break;
     width += advance;
   }
@@ -95,21 +89,38 @@ TextLayout LayOutText(const TFont& font, std::u32string_view text) {
   layout.glyphs.reserve(text.size());
   for (char32_t c : text) {
     if (DrawsNothing(c)) continue;
-    std::shared_ptr<const GlyphImage> glyph = sized.Glyph(c);
-    const int advance = glyph->advance;
+    const GlyphMetrics glyph = sized.Measure(c);
+    const int advance = glyph.advance;
     if (layout.width > kMaxTextWidth - advance) break;
-    if (!glyph->runs.empty()) {
+    if (!glyph.box.IsEmpty()) {
       TPoint origin{layout.width, ascent};
       if (orientation != 0) {
         // (along the baseline, down from the cell top) turned counter-clockwise.
         origin.X = static_cast<int>(std::lround(layout.width * cs + ascent * sn));
         origin.Y = static_cast<int>(std::lround(-layout.width * sn + ascent * cs));
       }
-      layout.glyphs.push_back(PlacedGlyph{std::move(glyph), origin});
+      const TRect box{origin.X + glyph.box.Left, origin.Y + glyph.box.Top,
+                      origin.X + glyph.box.Right, origin.Y + glyph.box.Bottom};
+      layout.glyphs.push_back(PlacedGlyph{c, origin, box});
     }
     layout.width += advance;
   }
   return layout;
+}
+
+void PaintGlyphs(const TFont& font, const TextLayout& layout, const TRect& area,
+                 const GlyphSpanFn& span) {
+  FontEngine& engine = Engine();
+  std::lock_guard lock(engine.Mutex());
+  SizedFont& sized = engine.Find(font);
+  for (const PlacedGlyph& glyph : layout.glyphs) {
+    const TRect seen = IntersectRect(glyph.box, area);
+    if (seen.IsEmpty()) continue;
+    const TPoint o = glyph.origin;
+    const TRect window{seen.Left - o.X, seen.Top - o.Y, seen.Right - o.X, seen.Bottom - o.Y};
+    const std::shared_ptr<const std::vector<GlyphRun>> runs = sized.Pixels(glyph.c, window);
+    for (const GlyphRun& run : *runs) span(o.Y + run.y, o.X + run.x0, o.X + run.x1);
+  }
 }
 
 std::string MatchedFamily(const TFont& font) {

@@ -6,9 +6,12 @@
 // first use, guarded by a mutex so canvases on several threads may share it,
 // and released at exit. It keeps the last few fonts used, each with the glyphs
 // it has rendered, so redrawing a short line costs little more than copying
-// its pixels.
+// its pixels. Laying text out measures glyphs without rendering them; only
+// the glyphs that meet the area being painted are rendered, and a large one
+// only where it meets that area.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -20,30 +23,13 @@
 
 namespace pictor {
 
-// Measures of a font in whole pixels. The text cell is Height() rows: ascent
-// rows above the baseline, descent rows below it.
-struct FontCellMetrics {
-  int ascent = 0;
-  int descent = 0;
-  // Rows of the cell above the em square: Height() minus the em size.
-  int internalLeading = 0;
-  // Mean advance of lower-case text (letters and spaces weighted by how
-  // often they occur in English).
-  int aveCharWidth = 0;
-  // The lines drawn for underline and strike-out: first row from the top of
-  // the cell, and thickness in rows.
-  int underlineTop = 0;
-  int underlineThickness = 1;
-  int strikeOutTop = 0;
-  int strikeOutThickness = 1;
-  int Height() const { return ascent + descent; }
-};
-
 struct PlacedGlyph {
-  std::shared_ptr<const GlyphImage> image;
+  char32_t c;
   // The glyph's origin on the baseline, from the top-left of the text cell;
   // already rotated by the font's orientation.
   TPoint origin;
+  // Where its pixels can lie, from the top-left of the text cell.
+  TRect box;
 };
 
 struct TextLayout {
@@ -54,20 +40,21 @@ struct TextLayout {
   std::vector<PlacedGlyph> glyphs;
 };
 
+// Receives a row piece [x0, x1) of glyph pixels on row y.
+using GlyphSpanFn = std::function<void(int y, int x0, int x1)>;
+
 FontCellMetrics MeasureFont(const TFont& font);
 int MeasureText(const TFont& font, std::u32string_view text);
 TextLayout LayOutText(const TFont& font, std::u32string_view text);
+// Hands the pixels of the layout's glyphs that lie in area (from the top-left
+// of the text cell) to span, in the same coordinates; pieces may reach
+// beyond area. Glyphs outside area are not rendered.
+void PaintGlyphs(const TFont& font, const TextLayout& layout, const TRect& area,
+                 const GlyphSpanFn& span);
 // The installed family the font's face name was matched to ("" when none).
 std::string MatchedFamily(const TFont& font);
 
-// Control characters and invisible format marks: no glyph and no width.
-bool DrawsNothing(char32_t c);
-
-// Em sizes beyond this many pixels are drawn at this size.
-inline constexpr int kMaxFontPixels = 4096;
 // Text is laid out up to this width; characters beyond it are dropped.
 inline constexpr int kMaxTextWidth = 1 << 28;
-// The em size of a font whose Height is 0.
-inline constexpr int kDefaultFontPixels = 13;
 
 }  // namespace pictor

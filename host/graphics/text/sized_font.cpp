@@ -8,9 +8,16 @@
 namespace pictor {
 namespace {
 
-// Glyphs kept per font before the cache starts over, and fallback faces opened.
-constexpr std::size_t kMaxGlyphs = 4096;
+// Bytes of glyphs kept per font before the cache starts over; fallback faces
+// opened, and fontconfig searches for characters no open face has.
+constexpr std::size_t kMaxGlyphBytes = std::size_t{1} << 20;
 constexpr std::size_t kMaxFaces = 16;
+constexpr int kMaxFallbackLookups = 64;
+// Glyphs up to this many pixels a side are rendered whole and kept; larger
+// ones are rendered where they are seen, each time.
+constexpr int kMaxKeptGlyphSide = 256;
+// What one cache entry costs beyond its pixels (the entry and its hash node).
+constexpr std::size_t kGlyphEntryBytes = 96;
 
 // How often lower-case letters and the space occur in English text, per
 // thousand characters: the weights of the average character width.
@@ -51,8 +58,8 @@ SizedFont::SizedFont(FT_Library library, const FontMatcher& matcher, FontKey key
   }
   ComputeMetrics(design);
   for (Face& face : faces_) face.face->SetEmPixels(emPixels_);
-  double weighted = kSpaceWeight * Glyph(U' ')->advance;
-  for (int i = 0; i < 26; ++i) weighted += kLetterWeights[i] * Glyph(U'a' + i)->advance;
+  double weighted = kSpaceWeight * Measure(U' ').advance;
+  for (int i = 0; i < 26; ++i) weighted += kLetterWeights[i] * Measure(U'a' + i).advance;
   metrics_.aveCharWidth = static_cast<int>(std::lround(weighted / 1000.0));
 }
 
@@ -100,29 +107,61 @@ SizedFont::Face* SizedFont::AddFace(const FontFile& file) {
   return &faces_.back();
 }
 
-SizedFont::Face* SizedFont::FaceFor(char32_t c) {
-  for (Face& face : faces_)
-    if (face.face->HasGlyph(c)) return &face;
-  if (faces_.empty()) return nullptr;
+int SizedFont::FaceFor(char32_t c) {
+  for (std::size_t i = 0; i < faces_.size(); ++i)
+    if (faces_[i].face->HasGlyph(c)) return static_cast<int>(i);
+  if (faces_.empty()) return -1;
+  if (fallbackLookups_ >= kMaxFallbackLookups) return 0;
+  ++fallbackLookups_;
   std::optional<FontFile> file = matcher_.MatchCovering(key_.name, key_.bold, key_.italic, c);
   const bool known = file && std::any_of(faces_.begin(), faces_.end(),
                                          [&](const Face& f) { return f.file == *file; });
   if (file && !known) {
     Face* added = AddFace(*file);
-    if (added && added->face->HasGlyph(c)) return added;
+    if (added && added->face->HasGlyph(c)) return static_cast<int>(faces_.size()) - 1;
   }
-  return &faces_.front();
+  return 0;
 }
 
-std::shared_ptr<const GlyphImage> SizedFont::Glyph(char32_t c) {
+void SizedFont::Charge(std::size_t bytes) {
+  if (glyphBytes_ + bytes > kMaxGlyphBytes) {
+    glyphs_.clear();
+    glyphBytes_ = 0;
+  }
+  glyphBytes_ += bytes;
+}
+
+const SizedFont::Glyph& SizedFont::Find(char32_t c) {
   auto found = glyphs_.find(c);
   if (found != glyphs_.end()) return found->second;
-  if (glyphs_.size() >= kMaxGlyphs) glyphs_.clear();
-  Face* face = DrawsNothing(c) ? nullptr : FaceFor(c);
-  auto image =
-      std::make_shared<GlyphImage>(face ? face->face->Render(c, face->style) : GlyphImage{});
-  glyphs_.emplace(c, image);
-  return image;
+  Glyph glyph;
+  glyph.face = DrawsNothing(c) ? -1 : FaceFor(c);
+  if (glyph.face >= 0) {
+    Face& face = faces_[static_cast<std::size_t>(glyph.face)];
+    glyph.metrics = face.face->Measure(c, face.style);
+  }
+  Charge(kGlyphEntryBytes);
+  return glyphs_.emplace(c, std::move(glyph)).first->second;
+}
+
+GlyphMetrics SizedFont::Measure(char32_t c) { return Find(c).metrics; }
+
+std::shared_ptr<const std::vector<GlyphRun>> SizedFont::Pixels(char32_t c, const TRect& window) {
+  const Glyph found = Find(c);
+  if (found.runs) return found.runs;
+  const TRect& box = found.metrics.box;
+  if (found.face < 0 || box.IsEmpty()) return std::make_shared<const std::vector<GlyphRun>>();
+  Face& face = faces_[static_cast<std::size_t>(found.face)];
+  if (box.Width() > kMaxKeptGlyphSide || box.Height() > kMaxKeptGlyphSide) {
+    return std::make_shared<const std::vector<GlyphRun>>(
+        face.face->RenderPart(c, face.style, IntersectRect(box, window)).runs);
+  }
+  auto runs = std::make_shared<const std::vector<GlyphRun>>(face.face->Render(c, face.style).runs);
+  Charge(runs->capacity() * sizeof(GlyphRun));
+  auto [kept, added] = glyphs_.try_emplace(c, found);
+  if (added) glyphBytes_ += kGlyphEntryBytes;
+  kept->second.runs = runs;
+  return runs;
 }
 
 }  // namespace pictor

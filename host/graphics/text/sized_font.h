@@ -1,5 +1,6 @@
 // A font at one size and style: its matched face, the fallback faces found for
-// characters that face lacks, its cell metrics and the glyphs rendered so far.
+// characters that face lacks, its cell metrics, and the glyphs measured and
+// rendered so far (kept up to a number of bytes, then started over).
 #pragma once
 
 #include <memory>
@@ -7,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "host/graphics/text/font_engine.h"
+#include "host/graphics/font.h"
 #include "host/graphics/text/font_face.h"
 #include "host/graphics/text/font_match.h"
 
@@ -33,9 +34,12 @@ class SizedFont {
   const FontKey& Key() const { return key_; }
   const FontCellMetrics& Metrics() const { return metrics_; }
   const std::string& Family() const { return family_; }
-  // The character's glyph, from the first face that has it, else from a
-  // fallback face fontconfig finds for it, else the missing-glyph box.
-  std::shared_ptr<const GlyphImage> Glyph(char32_t c);
+  // The character's glyph measures, from the first face that has it, else
+  // from a fallback face fontconfig finds for it, else the missing-glyph box.
+  GlyphMetrics Measure(char32_t c);
+  // The glyph's pixels: all of them for a glyph small enough to keep (kept),
+  // else only those inside window (relative to the origin; not kept).
+  std::shared_ptr<const std::vector<GlyphRun>> Pixels(char32_t c, const TRect& window);
 
  private:
   struct Face {
@@ -43,8 +47,16 @@ class SizedFont {
     std::unique_ptr<FontFace> face;
     GlyphStyle style;
   };
+  struct Glyph {
+    GlyphMetrics metrics;
+    int face = -1;  // index into faces_; -1: draws nothing
+    std::shared_ptr<const std::vector<GlyphRun>> runs;  // null until rendered
+  };
   Face* AddFace(const FontFile& file);
-  Face* FaceFor(char32_t c);
+  int FaceFor(char32_t c);
+  const Glyph& Find(char32_t c);
+  // Counts bytes into the glyph cache, emptying it first when they would not fit.
+  void Charge(std::size_t bytes);
   void ComputeMetrics(const FaceDesignMetrics& design);
 
   FT_Library library_;
@@ -54,7 +66,9 @@ class SizedFont {
   std::string family_;
   FontCellMetrics metrics_;
   std::vector<Face> faces_;  // the matched face first, then fallbacks
-  std::unordered_map<char32_t, std::shared_ptr<const GlyphImage>> glyphs_;
+  int fallbackLookups_ = 0;
+  std::unordered_map<char32_t, Glyph> glyphs_;
+  std::size_t glyphBytes_ = 0;
 };
 
 }  // namespace pictor

@@ -243,7 +243,9 @@ class EmfBuilder {
     p.insert(p.end(), dib.begin(), dib.end());
     return Raw(81, p);
   }
-  EmfBuilder& ExtTextOutW(int x, int y, const std::u16string& text) {
+  // Options 2 (opaque) and 4 (clipped) use the box l, t, r, b.
+  EmfBuilder& ExtTextOutW(int x, int y, const std::u16string& text, int options = 0, int l = 0,
+                          int t = 0, int r = 0, int b = 0) {
     Bytes p;
     for (int i = 0; i < 4; ++i) Put32(p, 0);
     Put32(p, 1);  // graphics mode
@@ -253,8 +255,8 @@ class EmfBuilder {
     Put32(p, y);
     Put32(p, static_cast<std::int64_t>(text.size()));
     Put32(p, 8 + 68);  // offString: right after the fixed part
-    Put32(p, 0);       // options
-    for (int i = 0; i < 4; ++i) Put32(p, 0);
+    Put32(p, options);
+    for (int v : {l, t, r, b}) Put32(p, v);
     Put32(p, 0);  // offDx
     for (char16_t ch : text) Put16(p, ch);
     return Raw(84, p);

@@ -166,5 +166,43 @@ TEST_F(TextGlyph, AMissingCharacterDrawsTheMissingGlyphBox) {
   EXPECT_GT(Pixels(box), 10);
 }
 
+TEST_F(TextGlyph, APartOfAGlyphIsTheWholeGlyphCutToTheWindow) {
+  std::unique_ptr<FontFace> face = OpenSans(300);
+  ASSERT_TRUE(face);
+  // Emboldening at this size smears wider than a monochrome bitmap allows.
+  for (const GlyphStyle style : {GlyphStyle{}, GlyphStyle{.embolden = true},
+                                 GlyphStyle{.oblique = true}, GlyphStyle{.orientation = 300}}) {
+    const GlyphImage whole = face->Render(U'W', style);
+    const GlyphMetrics metrics = face->Measure(U'W', style);
+    EXPECT_EQ(metrics.advance, whole.advance);
+    const Box box = Bounds(whole);
+    EXPECT_LE(metrics.box.Left, box.left);
+    EXPECT_LE(metrics.box.Top, box.top);
+    EXPECT_GE(metrics.box.Right, box.right);
+    EXPECT_GE(metrics.box.Bottom, box.bottom);
+    // A window in the middle and one over the top-left corner.
+    const int cx = (box.left + box.right) / 2, cy = (box.top + box.bottom) / 2;
+    std::size_t seen = 0;
+    for (const TRect window : {TRect{cx - 40, cy - 25, cx + 40, cy + 25},
+                               TRect{box.left - 5, box.top - 5, box.left + 40, box.top + 30}}) {
+      std::vector<GlyphRun> expected;
+      for (const GlyphRun& run : whole.runs) {
+        if (run.y < window.Top || run.y >= window.Bottom) continue;
+        const GlyphRun cut{run.y, std::max(run.x0, window.Left), std::min(run.x1, window.Right)};
+        if (cut.x0 < cut.x1) expected.push_back(cut);
+      }
+      const GlyphImage part = face->RenderPart(U'W', style, window);
+      seen += expected.size();
+      ASSERT_EQ(part.runs.size(), expected.size());
+      for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(part.runs[i].y, expected[i].y);
+        EXPECT_EQ(part.runs[i].x0, expected[i].x0);
+        EXPECT_EQ(part.runs[i].x1, expected[i].x1);
+      }
+    }
+    EXPECT_GT(seen, 20u);
+  }
+}
+
 }  // namespace
 }  // namespace pictor
