@@ -253,11 +253,8 @@ bool InvertRgn(HDC dc, HRGN region) {
   if (!pixels) return false;
   BitmapImage& image = dc->Bitmap()->Image();
   // All ones: the top index of the depth, or white on true-colour formats.
-  const std::uint32_t ones = IsIndexed(image.format) ? (1u << image.bpp()) - 1
-                             : image.format == TPixelFormat::pf15bit ? 0x7FFFu
-                             : image.format == TPixelFormat::pf16bit ? 0xFFFFu
-                                                                     : 0xFFFFFFu;
-  SpanPainter(image, dc->ClipRegion(), ones, PixelMode::Xor).Spans(*pixels);
+  SpanPainter(image, dc->ClipRegion(), LayoutOf(image.format).AllOnes(), PixelMode::Xor)
+      .Spans(*pixels);
   return true;
 }
 
