@@ -79,11 +79,7 @@ class CanvasPainter {
 TCanvas::TCanvas(TBitmap* bitmap) : bitmap_(bitmap) {}
 TCanvas::~TCanvas() = default;
 
-TColor TCanvas::Pixels(int x, int y) const {
-  const BitmapImage& image = bitmap_->Image();
-  if (!image.Contains(x, y)) return clInvalid;
-  return NativeToColor(image, ReadNative(image, x, y));
-}
+TColor TCanvas::Pixels(int x, int y) const { return bitmap_->PixelColor(x, y); }
 
 void TCanvas::SetPixels(int x, int y, TColor color) {
   BitmapImage& image = bitmap_->Image();
