@@ -238,14 +238,14 @@ bool SelectClipRgn(HDC dc, HRGN region) {
     dc->SetClipRegion(nullptr);
     return true;
   }
-  const SpanSet* pixels = gdi::LookupRegion(region);
+  const SpanSet* pixels = handles::LookupRegion(region);
   if (!pixels) return false;
   dc->SetClipRegion(pixels);
   return true;
 }
 
 bool InvertRgn(HDC dc, HRGN region) {
-  const SpanSet* pixels = gdi::LookupRegion(region);
+  const SpanSet* pixels = handles::LookupRegion(region);
   if (!pixels) return false;
   BitmapImage& image = dc->Bitmap()->Image();
   // All ones: the top index of the depth, or white on true-colour formats.
@@ -271,7 +271,7 @@ int SetPolyFillMode(HDC dc, int mode) {
 }
 
 bool FillRgn(HDC dc, HRGN region, TColor color) {
-  const SpanSet* pixels = gdi::LookupRegion(region);
+  const SpanSet* pixels = handles::LookupRegion(region);
   if (!pixels) return false;
   BitmapImage& image = dc->Bitmap()->Image();
   SpanPainter(image, dc->ClipRegion(), ColorToNative(image, color), PixelMode::Copy).Spans(*pixels);

@@ -91,7 +91,7 @@ TEST(Bitmap, ConvertingToPaletteFormatsUsesTheNearestColour) {
 TEST(Bitmap, ConversionUsesTheBitmapsOwnPaletteWhenTheDepthCanAddressIt) {
   auto b = WhiteBitmap(pf24bit, 2, 1);
   const std::vector<PALETTEENTRY> two = {{10, 20, 30, 0}, {200, 0, 0, 0}};
-  b->SetPalette(gdi::AddPalette(two));
+  b->SetPalette(handles::AddPalette(two));
   b->Canvas()->SetPixels(0, 0, clRed);
   b->Canvas()->SetPixels(1, 0, clBlack);
   EXPECT_EQ(b->Canvas()->Pixels(0, 0), clRed);  // true colour keeps its pixels
@@ -112,23 +112,23 @@ TEST(Bitmap, ANewPaletteOnAPaletteImageKeepsItsLook) {
   auto b = WhiteBitmap(pf4bit, 2, 1);
   b->Canvas()->SetPixels(0, 0, clNavy);
   const std::vector<PALETTEENTRY> reordered = {{255, 255, 255, 0}, {0, 0, 0, 0}, {0, 0, 128, 0}};
-  b->SetPalette(gdi::AddPalette(reordered));
+  b->SetPalette(handles::AddPalette(reordered));
   EXPECT_EQ(b->Canvas()->Pixels(0, 0), clNavy);
   EXPECT_EQ(b->Canvas()->Pixels(1, 0), clWhite);
 }
 
 TEST(Bitmap, TheBitmapOwnsItsPaletteHandle) {
-  const std::size_t before = gdi::LiveObjectCount();
+  const std::size_t before = handles::LiveObjectCount();
   {
     auto b = WhiteBitmap(pf24bit, 1, 1);
-    HPALETTE first = gdi::AddPalette(std::vector<PALETTEENTRY>{{1, 2, 3, 0}});
+    HPALETTE first = handles::AddPalette(std::vector<PALETTEENTRY>{{1, 2, 3, 0}});
     b->SetPalette(first);
     EXPECT_EQ(b->Palette(), first);
-    b->SetPalette(gdi::AddPalette(std::vector<PALETTEENTRY>{{4, 5, 6, 0}}));
+    b->SetPalette(handles::AddPalette(std::vector<PALETTEENTRY>{{4, 5, 6, 0}}));
     std::uint16_t n = 0;
     EXPECT_EQ(GetObject(first, 2, &n), 0) << "the replaced handle is deleted";
   }
-  EXPECT_EQ(gdi::LiveObjectCount(), before);
+  EXPECT_EQ(handles::LiveObjectCount(), before);
 }
 
 TEST(Bitmap, AssignMakesAnIndependentCopyAndNullEmpties) {

@@ -17,7 +17,7 @@ inline constexpr std::uint32_t kCoreHeaderSize = 12;  // 16-bit sizes, 3-byte co
 inline constexpr std::uint32_t kInfoHeaderSize = 40;
 inline constexpr std::uint32_t kInfoRgbMasksSize = 52;   // info header + R, G, B masks
 inline constexpr std::uint32_t kInfoRgbaMasksSize = 56;  // info header + R, G, B, A masks
-inline constexpr std::uint32_t kOs2HeaderSize = 64;
+inline constexpr std::uint32_t kExtendedCoreHeaderSize = 64;
 inline constexpr std::uint32_t kV4HeaderSize = 108;
 inline constexpr std::uint32_t kV5HeaderSize = 124;
 

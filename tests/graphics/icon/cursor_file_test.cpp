@@ -12,8 +12,8 @@ namespace pictor::icontest {
 namespace {
 
 // A two-colour pointer of `color` whose top row is masked out.
-Dib Pointer(int size, std::uint32_t color) {
-  Dib d;
+IconBitmap Pointer(int size, std::uint32_t color) {
+  IconBitmap d;
   d.width = d.height = size;
   d.bitCount = 1;
   d.colors = {0x000000, color};
@@ -24,8 +24,8 @@ Dib Pointer(int size, std::uint32_t color) {
 }
 
 // A cursor entry: the hot spot sits where an icon entry has planes and bit count.
-Entry CursorEntry(const Dib& dib, int hotX, int hotY) {
-  Entry e = EntryFor(dib);
+Entry CursorEntry(const IconBitmap& bitmap, int hotX, int hotY) {
+  Entry e = EntryFor(bitmap);
   e.planes = hotX;
   e.bitCount = hotY;
   return e;

@@ -1,4 +1,4 @@
-#include "host/graphics/icon/ico_dib.h"
+#include "host/graphics/icon/icon_bitmap.h"
 
 #include <cstring>
 #include <string>
@@ -31,7 +31,7 @@ bool AddProduct(std::size_t a, std::size_t b, std::size_t c, std::size_t& out) {
 
 }  // namespace
 
-IconDibLayout ReadIconDibLayout(std::span<const std::uint8_t> data) {
+IconBitmapLayout ReadIconBitmapLayout(std::span<const std::uint8_t> data) {
   if (data.size() < kInfoHeaderSize) {
     if (data.size() >= 4 && Get32(data.data()) < kInfoHeaderSize)
       Fail("Icon image has an unsupported header of " + std::to_string(Get32(data.data())) +
@@ -56,7 +56,7 @@ IconDibLayout ReadIconDibLayout(std::span<const std::uint8_t> data) {
     Fail("Icon images with " + std::to_string(bitCount) + " bits per pixel are not supported");
   if (compression != 0) Fail("Compressed icon images are not supported");
 
-  IconDibLayout layout;
+  IconBitmapLayout layout;
   layout.width = width;
   layout.height = height / 2;
   layout.bitCount = bitCount;
@@ -82,7 +82,7 @@ IconDibLayout ReadIconDibLayout(std::span<const std::uint8_t> data) {
   return layout;
 }
 
-BitmapImage DecodeIconDib(std::span<const std::uint8_t> data, const IconDibLayout& layout,
+BitmapImage DecodeIconBitmap(std::span<const std::uint8_t> data, const IconBitmapLayout& layout,
                           const ImageLimits& limits) {
   BitmapImage image = AllocateImage(layout.width, layout.height, pf32bit, limits);
   const std::uint8_t* colors = data.data() + layout.colorsOffset;
