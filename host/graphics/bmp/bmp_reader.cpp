@@ -71,7 +71,7 @@ class Channel {
   }
   std::uint8_t operator()(std::uint32_t pixel) const {
     if (max_ == 0) return 0;
-    return WidenChannel((pixel & mask_) >> shift_, max_);
+    return WidenChannel<std::uint64_t>((pixel & mask_) >> shift_, max_);
   }
 
  private:

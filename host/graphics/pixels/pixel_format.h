@@ -28,8 +28,10 @@ inline constexpr TPixelFormat pf32bit = TPixelFormat::pf32bit;
 
 // The one rule for widening a channel value of 0..max (a channel narrower
 // than 8 bits, or any masked channel of a file) to 0..255: value * 255 / max,
-// rounded to the nearest.
-constexpr std::uint8_t WidenChannel(std::uint64_t value, std::uint64_t max) {
+// rounded to the nearest. T must hold value * 255 (64 bits for channels of
+// more than 24 bits).
+template <typename T>
+constexpr std::uint8_t WidenChannel(T value, T max) {
   return static_cast<std::uint8_t>((value * 255 + max / 2) / max);
 }
 
@@ -51,7 +53,7 @@ struct ChannelBits {
   constexpr std::uint32_t Unpack(std::uint32_t pixel) const {
     const std::uint32_t v = (pixel & mask) >> shift;
     if (width >= 8 || width == 0) return v;
-    return WidenChannel(v, (1u << width) - 1);
+    return WidenChannel<std::uint32_t>(v, (1u << width) - 1);
   }
 };
 
