@@ -64,9 +64,8 @@ std::unique_ptr<TBitmap> PhotoBitmap(int size) {
   auto bitmap = std::make_unique<TBitmap>();
   bitmap->SetPixelFormat(pf24bit);
   bitmap->SetSize(size, size);
-  BitmapImage& image = bitmap->Image();
   for (int y = 0; y < size; ++y) {
-    std::uint8_t* p = image.Row(y);
+    std::uint8_t* p = bitmap->ScanLine(y);
     for (int x = 0; x < size; ++x, p += 3) {
       const TColor c = PhotoColor(x, y, size);
       // 24-bit rows hold blue, green, red.

@@ -8,7 +8,6 @@
 
 #include "host/graphics/bitmap.h"
 #include "host/graphics/color.h"
-#include "host/graphics/pixels/pixel_format.h"
 
 namespace pictor::bench {
 

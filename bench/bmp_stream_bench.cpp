@@ -32,7 +32,7 @@ void Load(benchmark::State& state) {
   for (auto _ : state) {
     stream.SetPosition(0);
     loaded.LoadFromStream(stream);
-    benchmark::DoNotOptimize(loaded.Image().pixels.data());
+    benchmark::DoNotOptimize(loaded.PixelBytes().data());
   }
   if (!SampledPixelsEqual(bitmap, loaded, 61)) state.SkipWithError("the loaded pixels differ");
 }
@@ -47,7 +47,7 @@ void SaveAndLoad(benchmark::State& state) {
     bitmap.SaveToStream(stream);
     stream.SetPosition(0);
     loaded.LoadFromStream(stream);
-    benchmark::DoNotOptimize(loaded.Image().pixels.data());
+    benchmark::DoNotOptimize(loaded.PixelBytes().data());
   }
   if (!SampledPixelsEqual(bitmap, loaded, 61)) state.SkipWithError("the loaded pixels differ");
 }

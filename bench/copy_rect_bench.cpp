@@ -21,7 +21,7 @@ void CopyToWeb(benchmark::State& state) {
   canvas.CopyRect(all, source, all);
   for (auto _ : state) {
     canvas.CopyRect(all, source, all);
-    benchmark::DoNotOptimize(target->Image().pixels.data());
+    benchmark::DoNotOptimize(target->PixelBytes().data());
   }
   if (!SampledWebCopyMatches(photo, *target, 31))
     state.SkipWithError("the copy is not the nearest web colours");

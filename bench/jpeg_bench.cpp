@@ -103,7 +103,7 @@ void DecodeMeasured(benchmark::State& state) {
     jpeg.LoadFromStream(file);
     TBitmap bitmap;
     bitmap.Assign(&jpeg);
-    benchmark::DoNotOptimize(bitmap.Image().pixels.data());
+    benchmark::DoNotOptimize(bitmap.PixelBytes().data());
   }
   TJPEGImage jpeg;
   file.SetPosition(0);

@@ -101,7 +101,7 @@ void PlayMeasured(benchmark::State& state) {
   auto target = SolidBitmap(pf24bit, kSide, clWhite);
   for (auto _ : state) {
     metafile.DrawInto(*target->Canvas(), TRect{0, 0, kSide, kSide});
-    benchmark::DoNotOptimize(target->Image().pixels.data());
+    benchmark::DoNotOptimize(target->PixelBytes().data());
   }
   if (SampledPixelsAre(*target, clWhite, 17)) state.SkipWithError("the metafile drew nothing");
 }

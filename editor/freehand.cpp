@@ -6,7 +6,6 @@
 #include "editor/random.h"
 #include "editor/tool_options.h"
 #include "editor/tool_table.h"
-#include "host/graphics/pixels/pixel_access.h"
 
 namespace pictor {
 
@@ -133,14 +132,13 @@ void TdlgPictor::DrawColoredShape(int X, int Y) {
   TSpeedButton* size = ChosenTipButton();
   if (!size) return;
   const TBitmap& glyph = size->Glyph();
-  const BitmapImage& image = glyph.Image();
   const int left = X - glyph.Width() / 2;
   const int top = Y - glyph.Height() / 2;
   TCanvas* canvas = FBitmap->Canvas();
   // Every glyph pixel that is not white belongs to the tip.
   for (int i = 0; i < glyph.Width(); ++i)
     for (int j = 0; j < glyph.Height(); ++j)
-      if (NativeToColor(image, ReadNative(image, i, j)) != clWhite)
+      if (glyph.PixelColor(i, j) != clWhite)
         canvas->SetPixels(left + i, top + j, FShapeColor);
 }
 

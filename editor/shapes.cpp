@@ -12,34 +12,10 @@
 #include "editor/tool_table.h"
 
 namespace pictor {
-namespace {
-
-// Makes `to` an independent copy of `from`, as Assign does. When both have
-// the same size and pixel format the pixels are copied into the buffer `to`
-// already has, so a drag step copies the image once and allocates nothing.
-void CopyInto(const TBitmap& from, TBitmap& to) {
-  const BitmapImage& source = from.Image();
-  BitmapImage& target = to.Image();
-  if (source.empty() || source.width != target.width || source.height != target.height ||
-      source.format != target.format || source.pixels.size() != target.pixels.size()) {
-    to.Assign(&from);
-    return;
-  }
-  std::memcpy(target.pixels.data(), source.pixels.data(), source.pixels.size());
-  target.palette = source.palette.Copy();
-  to.SetTransparent(from.Transparent());
-  to.SetTransparentMode(from.TransparentMode());
-  if (from.TransparentMode() == TTransparentMode::tmFixed)
-    to.SetTransparentColor(from.TransparentColor());
-  to.SetIgnorePalette(from.IgnorePalette());
-}
-
-}  // namespace
-
 // The preview becomes a copy of the working bitmap, shown over the whole view.
 void TdlgPictor::ResetPreview() {
   FShapeRect = Rect(0, 0, FBitmap->Width() * FZoom, FBitmap->Height() * FZoom);
-  CopyInto(*FBitmap, *FShape);
+  FShape->Assign(FBitmap.get());
 }
 
 void TdlgPictor::PreparePreview(TMouseButton Button, bool filled) {

@@ -4,36 +4,26 @@
 #include <cstring>
 
 namespace pictor {
-namespace {
 
-std::vector<PALETTEENTRY> PaletteEntries(const OwnedPalette& palette) {
-  std::vector<PALETTEENTRY> entries(palette.size());
-  for (std::size_t i = 0; i < entries.size(); ++i) entries[i] = palette[i];
-  return entries;
-}
-
-}  // namespace
-
-bool TSnapshot::SameGeometry(const BitmapImage& image) const {
-  return image.width == width_ && image.height == height_ && image.format == format_ &&
-         image.stride == stride_ &&
-         image.pixels.size() == stride_ * std::size_t(height_ > 0 ? height_ : 0);
+bool TSnapshot::SameGeometry(const TBitmap& bitmap) const {
+  return bitmap.Width() == width_ && bitmap.Height() == height_ &&
+         bitmap.PixelFormat() == format_ && bitmap.RowBytes() == stride_ &&
+         bitmap.PixelBytes().size() == stride_ * std::size_t(height_ > 0 ? height_ : 0);
 }
 
 std::shared_ptr<const TSnapshot> TSnapshot::Take(const TBitmap& bitmap, const TSnapshot* basis) {
-  const BitmapImage& image = bitmap.Image();
   auto snapshot = std::make_shared<TSnapshot>();
-  snapshot->width_ = image.width;
-  snapshot->height_ = image.height;
-  snapshot->format_ = image.format;
-  snapshot->stride_ = image.stride;
-  snapshot->hasPalette_ = !image.palette.empty();
-  snapshot->palette_ = PaletteEntries(image.palette);
+  snapshot->width_ = bitmap.Width();
+  snapshot->height_ = bitmap.Height();
+  snapshot->format_ = bitmap.PixelFormat();
+  snapshot->stride_ = bitmap.RowBytes();
+  const std::span<const PALETTEENTRY> palette = bitmap.PaletteEntries();
+  snapshot->palette_.assign(palette.begin(), palette.end());
 
-  const std::uint8_t* pixels = image.pixels.data();
-  const std::size_t size = image.empty() ? 0 : image.pixels.size();
+  const std::uint8_t* pixels = bitmap.PixelBytes().data();
+  const std::size_t size = bitmap.Empty() ? 0 : bitmap.PixelBytes().size();
   const bool share =
-      basis && basis->SameGeometry(image) && basis->blocks_.size() * kBlockSize >= size;
+      basis && basis->SameGeometry(bitmap) && basis->blocks_.size() * kBlockSize >= size;
   snapshot->blocks_.reserve((size + kBlockSize - 1) / kBlockSize);
   for (std::size_t offset = 0, i = 0; offset < size; offset += kBlockSize, ++i) {
     const std::size_t length = std::min(kBlockSize, size - offset);
@@ -51,30 +41,24 @@ std::shared_ptr<const TSnapshot> TSnapshot::Take(const TBitmap& bitmap, const TS
 }
 
 void TSnapshot::Restore(TBitmap& bitmap) const {
-  BitmapImage& current = bitmap.Image();
-  if (SameGeometry(current)) {
-    std::uint8_t* pixels = current.pixels.data();
+  if (SameGeometry(bitmap)) {
+    std::uint8_t* pixels = bitmap.PixelBytes().data();
     std::size_t offset = 0;
     for (const auto& block : blocks_) {
       if (std::memcmp(pixels + offset, block->data(), block->size()) != 0)
         std::memcpy(pixels + offset, block->data(), block->size());
       offset += block->size();
     }
-    if (!hasPalette_) {
-      if (!current.palette.empty()) current.palette = OwnedPalette();
-    } else if (PaletteEntries(current.palette) != palette_) {
-      current.palette = OwnedPalette::FromEntries(palette_);
-    }
+    if (!std::ranges::equal(bitmap.PaletteEntries(), palette_)) bitmap.SetPaletteEntries(palette_);
     return;
   }
-  BitmapImage image = AllocateImage(width_, height_, format_);
+  bitmap.NewImage(width_, height_, format_, palette_);
+  std::uint8_t* pixels = bitmap.PixelBytes().data();
   std::size_t offset = 0;
   for (const auto& block : blocks_) {
-    std::memcpy(image.pixels.data() + offset, block->data(), block->size());
+    std::memcpy(pixels + offset, block->data(), block->size());
     offset += block->size();
   }
-  if (hasPalette_) image.palette = OwnedPalette::FromEntries(palette_);
-  bitmap.ReplaceImage(std::move(image));
 }
 
 }  // namespace pictor

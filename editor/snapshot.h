@@ -38,13 +38,12 @@ class TSnapshot {
   std::size_t PaletteBytes() const { return palette_.size() * sizeof(PALETTEENTRY); }
 
  private:
-  bool SameGeometry(const BitmapImage& image) const;
+  bool SameGeometry(const TBitmap& bitmap) const;
 
   int width_ = 0;
   int height_ = 0;
   TPixelFormat format_ = pfDevice;
   std::size_t stride_ = 0;
-  bool hasPalette_ = false;
   std::vector<PALETTEENTRY> palette_;
   std::vector<std::shared_ptr<const Block>> blocks_;
 };

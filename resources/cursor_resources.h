@@ -1,16 +1,12 @@
 // The editor's pointers: the cursor ids of the tools, the eight pointer
 // resources with the ids they are registered under in the screen's cursor
-// table, and a reader for their cursor files.
+// table, and where their cursor files lie (the graphics library's
+// ReadCursorFile, icon.h, reads them).
 #pragma once
 
 #include <array>
-#include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
-
-#include "host/graphics/pixels/bitmap_image.h"
-#include "host/graphics/geometry.h"
 
 namespace pictor {
 
@@ -54,17 +50,5 @@ inline constexpr std::array<CursorResource, 8> kCursorResources{{
 
 // The resource path of a pointer's cursor file: ":/cursors/CRPEN.cur".
 std::string CursorResourcePath(std::string_view name);
-
-// A pointer picture: pf32bit pixels (bytes B, G, R, A; alpha 0 where the
-// pointer is transparent) and the hot spot.
-struct CursorPicture {
-  BitmapImage image;
-  TPoint hotSpot;
-};
-
-// Decodes a cursor (.cur) file: the image the file shows and the hot spot of
-// its directory entry. Throws EInvalidGraphic for anything but a valid cursor
-// file.
-CursorPicture ReadCursorFile(std::span<const std::uint8_t> file);
 
 }  // namespace pictor

@@ -95,10 +95,18 @@ void TBitmap::Assign(const TGraphic* source) {
   }
   if (const auto* bitmap = dynamic_cast<const TBitmap*>(source)) {
     const BitmapImage& from = bitmap->image_;
-    BitmapImage copy = AllocateImage(from.width, from.height, from.format);
-    if (!from.empty()) std::memcpy(copy.pixels.data(), from.pixels.data(), from.pixels.size());
-    copy.palette = from.palette.Copy();
-    ReplaceImage(std::move(copy));
+    if (!from.empty() && from.width == image_.width && from.height == image_.height &&
+        from.format == image_.format && from.pixels.size() == image_.pixels.size()) {
+      // A drag step copies the picture this way: no allocation, no page faults.
+      std::memcpy(image_.pixels.data(), from.pixels.data(), from.pixels.size());
+      image_.palette = from.palette.Copy();
+      EnsurePalette(image_);
+    } else {
+      BitmapImage copy = AllocateImage(from.width, from.height, from.format);
+      if (!from.empty()) std::memcpy(copy.pixels.data(), from.pixels.data(), from.pixels.size());
+      copy.palette = from.palette.Copy();
+      ReplaceImage(std::move(copy));
+    }
     SetTransparent(bitmap->Transparent());
     transparentMode_ = bitmap->transparentMode_;
     transparentColor_ = bitmap->transparentColor_;
@@ -122,6 +130,47 @@ TColor TBitmap::TransparentColor() const {
 void TBitmap::SetTransparentColor(TColor color) {
   transparentColor_ = color;
   transparentMode_ = TTransparentMode::tmFixed;
+}
+
+TColor TBitmap::PixelColor(int x, int y) const {
+  if (!image_.Contains(x, y)) return clInvalid;
+  return NativeToColor(image_, ReadNative(image_, x, y));
+}
+
+std::span<const std::uint8_t> TBitmap::PixelBytes() const {
+  return {image_.pixels.data(), image_.pixels.size()};
+}
+
+std::span<std::uint8_t> TBitmap::PixelBytes() { return {image_.pixels.data(), image_.pixels.size()}; }
+
+void TBitmap::ReadRgbRow(int y, int x, int n, std::uint32_t* out) const {
+  DecodeRow(image_, y, x, n, out);
+}
+
+void TBitmap::WriteIndexRow(int y, std::span<const std::uint8_t> indices) {
+  if (!IsIndexed(image_.format)) return;
+  const int n = std::min(image_.width, static_cast<int>(indices.size()));
+  WithLayout(image_.format, [&](auto layout) {
+    for (int x = 0; x < n; ++x) WritePixel(layout, image_.Row(y), x, indices[x]);
+  });
+}
+
+std::span<const PALETTEENTRY> TBitmap::PaletteEntries() const {
+  if (image_.palette.empty()) return {};
+  return image_.palette.data()->entries;
+}
+
+void TBitmap::SetPaletteEntries(std::span<const PALETTEENTRY> entries) {
+  image_.palette = OwnedPalette::FromEntries(entries);
+  EnsurePalette(image_);
+}
+
+void TBitmap::NewImage(int width, int height, TPixelFormat format,
+                       std::span<const PALETTEENTRY> palette) {
+  BitmapImage image = AllocateImage(width, height, format);
+  if (!image.empty()) std::memset(image.pixels.data(), 0, image.pixels.size());
+  image.palette = OwnedPalette::FromEntries(palette);
+  ReplaceImage(std::move(image));
 }
 
 TCanvas* TBitmap::Canvas() {

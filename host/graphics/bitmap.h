@@ -2,12 +2,15 @@
 // the bitmap file format.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <span>
 
-#include "host/graphics/pixels/bitmap_image.h"
 #include "host/graphics/color.h"
-#include "host/graphics/handle_table.h"
 #include "host/graphics/graphic.h"
+#include "host/graphics/handle_table.h"
+#include "host/graphics/pixels/bitmap_image.h"
 #include "host/graphics/pixels/pixel_format.h"
 
 namespace pictor {
@@ -49,7 +52,9 @@ class TBitmap : public TGraphic {
   // palette-format bitmap its default palette and a true-colour one none.
   void SetPalette(HPALETTE palette);
 
-  // Makes this bitmap an independent copy of source; nullptr empties it.
+  // Makes this bitmap an independent copy of source (pixels, palette and the
+  // transparency settings); nullptr empties it. A bitmap of the source's size
+  // and pixel format keeps its pixel memory and copies into it.
   void Assign(const TGraphic* source) override;
 
   // The bitmap file format (bmp_codec.h). Loading is all or nothing.
@@ -68,9 +73,40 @@ class TBitmap : public TGraphic {
 
   TCanvas* Canvas();
 
+  // The colour of a pixel; clInvalid outside the bitmap.
+  TColor PixelColor(int x, int y) const;
+
+  // The pixels as they lie in memory, for code that keeps, compares or moves
+  // whole rows (history snapshots, the window toolkit): rows top-down,
+  // RowBytes() apart (a multiple of four), each in the bit layout of the pixel
+  // format: palette indices (the leftmost pixel in the high bits of a byte),
+  // the 5-5-5 or 5-6-5 word, or blue, green, red (and a fourth byte at 32
+  // bits). Writes through these bypass the canvas.
+  std::size_t RowBytes() const { return image_.stride; }
+  std::span<const std::uint8_t> PixelBytes() const;
+  std::span<std::uint8_t> PixelBytes();
+  // Rows y (and the pixels named below) must lie in the bitmap.
+  const std::uint8_t* ScanLine(int y) const { return image_.Row(y); }
+  std::uint8_t* ScanLine(int y) { return image_.Row(y); }
+  // n pixels of row y from column x as red << 16 | green << 8 | blue.
+  void ReadRgbRow(int y, int x, int n, std::uint32_t* out) const;
+  // Sets the first pixels of row y of a palette-format bitmap to these indices.
+  void WriteIndexRow(int y, std::span<const std::uint8_t> indices);
+
+  // The entries of the palette the bitmap carries (none when it has none).
+  std::span<const PALETTEENTRY> PaletteEntries() const;
+  // Gives the bitmap a palette of these entries without touching the pixels,
+  // unlike SetPalette; a palette format given none gets its default palette.
+  void SetPaletteEntries(std::span<const PALETTEENTRY> entries);
+  // Replaces the image by width x height pixels of the format, every pixel
+  // byte 0, carrying a palette of these entries (as SetPaletteEntries).
+  void NewImage(int width, int height, TPixelFormat format,
+                std::span<const PALETTEENTRY> palette = {});
+
   void DrawInto(TCanvas& canvas, const TRect& rect) const override;
 
-  // The pixels, for the library's own code (codecs, canvas, conversions).
+  // The pixels, for the library's own code (codecs, canvas, conversions);
+  // code outside it uses the views above.
   const BitmapImage& Image() const { return image_; }
   BitmapImage& Image() { return image_; }
   // Replaces the image (size, format, pixels, palette) at once.

@@ -82,11 +82,7 @@ class CanvasPainter {
 TCanvas::TCanvas(TBitmap* bitmap) : bitmap_(bitmap) {}
 TCanvas::~TCanvas() = default;
 
-TColor TCanvas::Pixels(int x, int y) const {
-  const BitmapImage& image = bitmap_->Image();
-  if (!image.Contains(x, y)) return clInvalid;
-  return NativeToColor(image, ReadNative(image, x, y));
-}
+TColor TCanvas::Pixels(int x, int y) const { return bitmap_->PixelColor(x, y); }
 
 void TCanvas::SetPixels(int x, int y, TColor color) {
   BitmapImage& image = bitmap_->Image();
@@ -245,22 +241,19 @@ bool SelectClipRgn(HDC dc, HRGN region) {
     dc->SetClipRegion(nullptr);
     return true;
   }
-  const SpanSet* pixels = gdi::LookupRegion(region);
+  const SpanSet* pixels = handles::LookupRegion(region);
   if (!pixels) return false;
   dc->SetClipRegion(pixels);
   return true;
 }
 
 bool InvertRgn(HDC dc, HRGN region) {
-  const SpanSet* pixels = gdi::LookupRegion(region);
+  const SpanSet* pixels = handles::LookupRegion(region);
   if (!pixels) return false;
   BitmapImage& image = dc->Bitmap()->Image();
   // All ones: the top index of the depth, or white on true-colour formats.
-  const std::uint32_t ones = IsIndexed(image.format) ? (1u << image.bpp()) - 1
-                             : image.format == TPixelFormat::pf15bit ? 0x7FFFu
-                             : image.format == TPixelFormat::pf16bit ? 0xFFFFu
-                                                                     : 0xFFFFFFu;
-  SpanPainter(image, dc->ClipRegion(), ones, PixelMode::Xor).Spans(*pixels);
+  SpanPainter(image, dc->ClipRegion(), LayoutOf(image.format).AllOnes(), PixelMode::Xor)
+      .Spans(*pixels);
   return true;
 }
 
@@ -281,7 +274,7 @@ int SetPolyFillMode(HDC dc, int mode) {
 }
 
 bool FillRgn(HDC dc, HRGN region, TColor color) {
-  const SpanSet* pixels = gdi::LookupRegion(region);
+  const SpanSet* pixels = handles::LookupRegion(region);
   if (!pixels) return false;
   BitmapImage& image = dc->Bitmap()->Image();
   SpanPainter(image, dc->ClipRegion(), ColorToNative(image, color), PixelMode::Copy).Spans(*pixels);

@@ -57,7 +57,7 @@ struct TBrush {
   TBrushStyle Style = TBrushStyle::bsSolid;
 };
 
-// A device context is the canvas itself.
+// The drawing target of the region and text-mode functions below: the canvas itself.
 using HDC = TCanvas*;
 
 // Background modes of text (SetBkMode).

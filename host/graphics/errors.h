@@ -39,7 +39,7 @@ class EInvalidGraphic : public Exception {
 class EInvalidGraphicOperation : public Exception {
   using Exception::Exception;
 };
-// A GDI handle that does not exist.
+// A palette or region handle that does not exist.
 class EInvalidHandle : public Exception {
   using Exception::Exception;
 };

@@ -10,7 +10,7 @@
 namespace pictor {
 namespace {
 
-using Object = std::variant<gdi::PaletteRef, SpanSet>;
+using Object = std::variant<handles::PaletteRef, SpanSet>;
 
 struct Table {
   std::mutex mutex;
@@ -50,7 +50,7 @@ std::uint32_t Id(HRGN h) { return static_cast<std::uint32_t>(h); }
 
 }  // namespace
 
-namespace gdi {
+namespace handles {
 
 PaletteRef LookupPalette(HPALETTE palette) {
   Table& t = TheTable();
@@ -85,22 +85,22 @@ std::size_t LiveObjectCount() {
   return t.objects.size();
 }
 
-}  // namespace gdi
+}  // namespace handles
 
 HPALETTE CreatePalette(const LOGPALETTE& logPalette) {
   if (logPalette.palNumEntries == 0 || logPalette.palPalEntry.size() < logPalette.palNumEntries)
     return HPALETTE{};
-  return gdi::AddPalette(
+  return handles::AddPalette(
       std::span<const PALETTEENTRY>(logPalette.palPalEntry.data(), logPalette.palNumEntries));
 }
 
 HPALETTE CopyPalette(HPALETTE palette) {
-  gdi::PaletteRef data = gdi::LookupPalette(palette);
-  return data ? gdi::AddPalette(data) : HPALETTE{};
+  handles::PaletteRef data = handles::LookupPalette(palette);
+  return data ? handles::AddPalette(data) : HPALETTE{};
 }
 
 int GetObject(HPALETTE palette, int cbBuffer, std::uint16_t* entryCount) {
-  gdi::PaletteRef data = gdi::LookupPalette(palette);
+  handles::PaletteRef data = handles::LookupPalette(palette);
   if (!data) return 0;
   if (!entryCount) return static_cast<int>(sizeof(std::uint16_t));
   if (cbBuffer < static_cast<int>(sizeof(std::uint16_t))) return 0;
@@ -109,7 +109,7 @@ int GetObject(HPALETTE palette, int cbBuffer, std::uint16_t* entryCount) {
 }
 
 unsigned GetPaletteEntries(HPALETTE palette, unsigned start, unsigned count, PALETTEENTRY* out) {
-  gdi::PaletteRef data = gdi::LookupPalette(palette);
+  handles::PaletteRef data = handles::LookupPalette(palette);
   if (!data) return 0;
   const auto total = static_cast<unsigned>(data->entries.size());
   if (!out) return total;
@@ -119,7 +119,7 @@ unsigned GetPaletteEntries(HPALETTE palette, unsigned start, unsigned count, PAL
   return n;
 }
 
-bool DeleteObject(HPALETTE palette) { return TheTable().Remove<gdi::PaletteRef>(Id(palette)); }
+bool DeleteObject(HPALETTE palette) { return TheTable().Remove<handles::PaletteRef>(Id(palette)); }
 
 HRGN CreatePolygonRgn(const TPoint* points, int count, int fillMode) {
   SpanSet pixels;
@@ -127,13 +127,13 @@ HRGN CreatePolygonRgn(const TPoint* points, int count, int fillMode) {
     ScanPolygon(std::span<const TPoint>(points, static_cast<std::size_t>(count)),
                 fillMode == WINDING ? FillRule::Winding : FillRule::EvenOdd, pixels);
   }
-  return gdi::AddRegion(std::move(pixels));
+  return handles::AddRegion(std::move(pixels));
 }
 
 HRGN CreateRectRgn(int left, int top, int right, int bottom) {
   SpanSet pixels;
   pixels.AddRect(NormalizedRect(TRect{left, top, right, bottom}));
-  return gdi::AddRegion(std::move(pixels));
+  return handles::AddRegion(std::move(pixels));
 }
 
 bool OffsetRgn(HRGN region, int dx, int dy) {
@@ -146,7 +146,7 @@ bool OffsetRgn(HRGN region, int dx, int dy) {
 }
 
 bool PtInRegion(HRGN region, int x, int y) {
-  const SpanSet* pixels = gdi::LookupRegion(region);
+  const SpanSet* pixels = handles::LookupRegion(region);
   return pixels && pixels->Contains(x, y);
 }
 

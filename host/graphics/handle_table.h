@@ -1,5 +1,5 @@
-// The GDI object table: palette and region handles. A handle names an object
-// until DeleteObject; a zero handle names nothing.
+// The handle table: the palettes and regions that callers hold by handle. A
+// handle names its object until DeleteObject; a zero handle names nothing.
 #pragma once
 
 #include <cstdint>
@@ -50,7 +50,7 @@ bool PtInRegion(HRGN region, int x, int y);
 bool DeleteObject(HRGN region);
 
 // The library's own view of the table.
-namespace gdi {
+namespace handles {
 
 // The immutable entries behind a palette handle; shared by bitmaps that copy it.
 struct PaletteData {
@@ -69,5 +69,5 @@ HRGN AddRegion(SpanSet pixels);
 // Number of live objects (for leak checks in tests).
 std::size_t LiveObjectCount();
 
-}  // namespace gdi
+}  // namespace handles
 }  // namespace pictor

@@ -1,14 +1,17 @@
-// TIcon: an icon or cursor file (ico_reader.h) shown by its largest image.
+// TIcon: an icon or cursor file (ico_reader.h) shown by its largest image;
+// and the reader of pointers from cursor files.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
-#include "host/graphics/pixels/bitmap_image.h"
+#include "host/graphics/geometry.h"
 #include "host/graphics/graphic.h"
 #include "host/graphics/icon/ico_reader.h"
 #include "host/graphics/limits.h"
+#include "host/graphics/pixels/bitmap_image.h"
 
 namespace pictor {
 
@@ -63,5 +66,24 @@ class TIcon : public TGraphic {
   std::shared_ptr<const Content> content_;
   ImageLimits limits_ = kDefaultImageLimits;
 };
+
+// A pointer read from a cursor (.cur) file.
+struct CursorPicture {
+  int width = 0;
+  int height = 0;
+  TPoint hotSpot;
+  // Rows top-down, 4 * width bytes each: blue, green, red and alpha (0 where
+  // the pointer is transparent, 255 where it shows).
+  std::vector<std::uint8_t> pixels;
+
+  const std::uint8_t* Pixel(int x, int y) const {
+    return pixels.data() + 4 * (static_cast<std::size_t>(y) * width + x);
+  }
+};
+
+// Decodes a cursor file: the image the file shows (chosen as TIcon chooses)
+// and the hot spot of its directory entry. Pointers are at most 256 pixels a
+// side. Throws EInvalidGraphic for anything but a valid cursor file.
+CursorPicture ReadCursorFile(std::span<const std::uint8_t> file);
 
 }  // namespace pictor

@@ -1,5 +1,5 @@
-// A small set of enumeration values, for the design's sets (font styles,
-// shift states): TSet<TFontStyle>{fsBold, fsItalic}.
+// A small set of enumeration values, such as font styles or shift states:
+// TSet<TFontStyle>{fsBold, fsItalic}.
 #pragma once
 
 #include <cstdint>

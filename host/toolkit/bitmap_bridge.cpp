@@ -4,9 +4,6 @@
 
 #include <QPainter>
 
-#include "host/graphics/pixels/pixel_access.h"
-#include "host/graphics/pixels/pixel_convert.h"
-
 namespace pictor {
 
 QImage ToQImage(const TBitmap& bitmap, const TRect& part, bool transparent) {
@@ -14,13 +11,12 @@ QImage ToQImage(const TBitmap& bitmap, const TRect& part, bool transparent) {
   if (r.IsEmpty()) return QImage();
   QImage image(r.Width(), r.Height(), transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
   if (image.isNull()) return image;
-  const BitmapImage& source = bitmap.Image();
   const TColor key = ColorToRGB(bitmap.TransparentColor());
   const std::uint32_t keyXrgb =
       (std::uint32_t(GetRValue(key)) << 16) | (std::uint32_t(GetGValue(key)) << 8) | GetBValue(key);
   for (int y = r.Top; y < r.Bottom; ++y) {
     auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(y - r.Top));
-    DecodeRow(source, y, r.Left, r.Width(), row);
+    bitmap.ReadRgbRow(y, r.Left, r.Width(), row);
     if (transparent) {
       for (int x = 0; x < r.Width(); ++x)
         row[x] = (row[x] & 0xFFFFFFu) == keyXrgb ? 0u : (row[x] | 0xFF000000u);
@@ -42,18 +38,15 @@ void FromIndexed(const QImage& source, TBitmap& bitmap) {
   const int n = static_cast<int>(table.size());
   const TPixelFormat format = n <= 2 ? pf1bit : n <= 16 ? pf4bit : pf8bit;
   const QImage image = source.convertToFormat(QImage::Format_Indexed8, table);
-  BitmapImage target = AllocateImage(image.width(), image.height(), format);
   std::vector<PALETTEENTRY> entries;
   for (QRgb c : table)
     entries.push_back(PALETTEENTRY{static_cast<std::uint8_t>(qRed(c)),
                                    static_cast<std::uint8_t>(qGreen(c)),
                                    static_cast<std::uint8_t>(qBlue(c)), 0});
-  target.palette = OwnedPalette::FromEntries(entries);
-  for (int y = 0; y < image.height(); ++y) {
-    const uchar* row = image.constScanLine(y);
-    for (int x = 0; x < image.width(); ++x) WriteNative(target, x, y, row[x]);
-  }
-  bitmap.ReplaceImage(std::move(target));
+  bitmap.NewImage(image.width(), image.height(), format, entries);
+  for (int y = 0; y < image.height(); ++y)
+    bitmap.WriteIndexRow(y, std::span<const std::uint8_t>(image.constScanLine(y),
+                                                          static_cast<std::size_t>(image.width())));
 }
 
 }  // namespace
@@ -75,17 +68,16 @@ void FromQImage(const QImage& source, TBitmap& bitmap) {
     QPainter painter(&image);
     painter.drawImage(0, 0, source);
   }
-  BitmapImage target = AllocateImage(image.width(), image.height(), pf24bit);
+  bitmap.NewImage(image.width(), image.height(), pf24bit);
   for (int y = 0; y < image.height(); ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    std::uint8_t* out = target.Row(y);
+    std::uint8_t* out = bitmap.ScanLine(y);
     for (int x = 0; x < image.width(); ++x) {
       out[3 * x] = static_cast<std::uint8_t>(qBlue(row[x]));
       out[3 * x + 1] = static_cast<std::uint8_t>(qGreen(row[x]));
       out[3 * x + 2] = static_cast<std::uint8_t>(qRed(row[x]));
     }
   }
-  bitmap.ReplaceImage(std::move(target));
 }
 
 }  // namespace pictor

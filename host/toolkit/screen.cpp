@@ -4,9 +4,12 @@
 #include <QFile>
 #include <QImage>
 #include <QPixmap>
-#include <QRegularExpression>
-#include <QTextStream>
 
+#include <cstdint>
+#include <span>
+
+#include "host/graphics/errors.h"
+#include "host/graphics/icon.h"
 #include "host/toolkit/control.h"
 
 namespace pictor {
@@ -68,37 +71,6 @@ bool BuiltInShape(int id, Qt::CursorShape& shape) {
 
 TScreen screen;
 
-// "NAME X Y" lines of the hot spot text; false when the name is not there.
-bool HotSpotFromText(const std::string& name, int& x, int& y) {
-  QFile file(":/cursors/hotspots.txt");
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
-  QTextStream in(&file);
-  static const QRegularExpression separators("[\\s,;]+");
-  while (!in.atEnd()) {
-    const QStringList parts = in.readLine().trimmed().split(separators, Qt::SkipEmptyParts);
-    if (parts.size() >= 3 && parts[0].compare(ToQString(name), Qt::CaseInsensitive) == 0) {
-      bool okX = false, okY = false;
-      x = parts[1].toInt(&okX);
-      y = parts[2].toInt(&okY);
-      return okX && okY;
-    }
-  }
-  return false;
-}
-
-// The hot spot of the first image of a cursor file.
-bool HotSpotFromCursorFile(const QByteArray& bytes, int& x, int& y) {
-  if (bytes.size() < 22) return false;
-  auto u16 = [&](int at) {
-    return static_cast<int>(static_cast<unsigned char>(bytes[at]) |
-                            (static_cast<unsigned char>(bytes[at + 1]) << 8));
-  };
-  if (u16(0) != 0 || u16(2) != 2 || u16(4) < 1) return false;
-  x = u16(10);
-  y = u16(12);
-  return true;
-}
-
 }  // namespace
 
 TScreen* const Screen = &screen;
@@ -135,27 +107,23 @@ HCURSOR LoadCursorFromImage(const std::string& path, int hotX, int hotY) {
 }
 
 HCURSOR LoadCursor(const std::string& name) {
-  int x = 0, y = 0;
-  const bool fromText = HotSpotFromText(name, x, y);
-  const QString base = ":/cursors/" + ToQString(name);
-  QFile cur(base + ".cur");
-  if (cur.open(QIODevice::ReadOnly)) {
-    const QByteArray bytes = cur.readAll();
-    int fx = 0, fy = 0;
-    if (!fromText && HotSpotFromCursorFile(bytes, fx, fy)) {
-      x = fx;
-      y = fy;
-    }
-    QImage image;
-    if (image.loadFromData(bytes)) {
-      TCursorInfo info{image.width(), image.height(), x, y};
-      return std::make_shared<TCursorImage>(QCursor(QPixmap::fromImage(image), x, y), info);
-    }
+  QFile file(":/cursors/" + ToQString(name) + ".cur");
+  if (!file.open(QIODevice::ReadOnly)) return nullptr;
+  const QByteArray bytes = file.readAll();
+  CursorPicture picture;
+  try {
+    picture = ReadCursorFile(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                       static_cast<std::size_t>(bytes.size())));
+  } catch (const EInvalidGraphic&) {
+    return nullptr;
   }
-  for (const char* ext : {".png", ".bmp"}) {
-    if (HCURSOR c = LoadCursorFromImage(FromQString(base + ext), x, y)) return c;
-  }
-  return nullptr;
+  // Rows of blue, green, red, alpha bytes are what a 32-bit ARGB image holds.
+  const QImage image = QImage(picture.pixels.data(), picture.width, picture.height,
+                              4 * picture.width, QImage::Format_ARGB32)
+                           .copy();
+  const TCursorInfo info{picture.width, picture.height, picture.hotSpot.X, picture.hotSpot.Y};
+  return std::make_shared<TCursorImage>(
+      QCursor(QPixmap::fromImage(image), picture.hotSpot.X, picture.hotSpot.Y), info);
 }
 
 TCursorInfo CursorInfo(const HCURSOR& cursor) { return cursor ? cursor->info : TCursorInfo{}; }

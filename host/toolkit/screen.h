@@ -52,13 +52,11 @@ class TScreen {
 // The screen (exists from program start).
 extern TScreen* const Screen;
 
-// Loads the program's pointer of that name from its resources: the file
-// ":/cursors/NAME.cur" (a cursor file, hot spot from the file), or
-// ":/cursors/NAME.png" / ".bmp" with the hot spot from the line
-// "NAME X Y" of ":/cursors/hotspots.txt" (the text wins over the cursor file
-// when it names the pointer). Null when it cannot be loaded.
+// Loads the program's pointer of that name from its resources: the cursor
+// file ":/cursors/NAME.cur", read by the graphics library (picture and hot
+// spot). Null when there is none or it is not a valid cursor file.
 HCURSOR LoadCursor(const std::string& name);
-// A pointer from any image file Qt reads (cursor, PNG, BMP) and a hot spot.
+// A pointer from an image file (such as PNG or BMP) and a hot spot.
 HCURSOR LoadCursorFromImage(const std::string& path, int hotX, int hotY);
 
 // The picture and hot spot of a pointer (for tests).

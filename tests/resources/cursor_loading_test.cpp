@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "host/graphics/icon.h"
 #include "host/toolkit/screen.h"
 #include "tests/support/qt_application.h"
 #include "resources/cursor_resources.h"

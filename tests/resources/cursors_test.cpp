@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host/graphics/errors.h"
+#include "host/graphics/icon.h"
 #include "resources/cursor_resources.h"
 #include "resources/resource_bytes.h"
 
@@ -23,7 +24,7 @@ CursorPicture Load(std::string_view name) {
   return ReadCursorFile(bytes);
 }
 
-const std::uint8_t* Pixel(const CursorPicture& p, int x, int y) { return p.image.Row(y) + 4 * x; }
+const std::uint8_t* Pixel(const CursorPicture& p, int x, int y) { return p.Pixel(x, y); }
 
 TEST(Cursors, RegisteredUnderTheirNumbersInOrder) {
   std::vector<std::string> names;
@@ -41,8 +42,8 @@ TEST(Cursors, Are32By32WithTheirHotSpots) {
   for (const CursorResource& c : kCursorResources) {
     SCOPED_TRACE(std::string(c.name));
     CursorPicture picture = Load(c.name);
-    EXPECT_EQ(picture.image.width, 32);
-    EXPECT_EQ(picture.image.height, 32);
+    EXPECT_EQ(picture.width, 32);
+    EXPECT_EQ(picture.height, 32);
     EXPECT_EQ(picture.hotSpot, kHotSpots.at(std::string(c.name)));
   }
 }

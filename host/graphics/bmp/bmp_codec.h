@@ -1,8 +1,8 @@
 // The bitmap (.bmp) file format: decoding into and encoding from a BitmapImage.
 //
 // Reading accepts the 12-byte core header, the 40-byte info header (also with
-// 3 or 4 masks inside, 52 and 56 bytes), the 64-byte OS/2 header and the 108-
-// and 124-byte headers; 1, 4, 8, 16, 24 and 32 bits per pixel; uncompressed,
+// 3 or 4 masks inside, 52 and 56 bytes), the 64-byte extended core header and
+// the 108- and 124-byte headers; 1, 4, 8, 16, 24 and 32 bits per pixel; uncompressed,
 // RLE8, RLE4, bit fields and alpha bit fields; rows bottom-up or top-down.
 //
 // Limits: width and height must each be at most limits.maxDimension and the

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "host/graphics/pixels/pixel_format.h"
+
 namespace pictor::bmp {
 
 inline constexpr std::uint16_t kSignature = 0x4D42;  // "BM"
@@ -15,7 +17,7 @@ inline constexpr std::uint32_t kCoreHeaderSize = 12;  // 16-bit sizes, 3-byte co
 inline constexpr std::uint32_t kInfoHeaderSize = 40;
 inline constexpr std::uint32_t kInfoRgbMasksSize = 52;   // info header + R, G, B masks
 inline constexpr std::uint32_t kInfoRgbaMasksSize = 56;  // info header + R, G, B, A masks
-inline constexpr std::uint32_t kOs2HeaderSize = 64;
+inline constexpr std::uint32_t kExtendedCoreHeaderSize = 64;
 inline constexpr std::uint32_t kV4HeaderSize = 108;
 inline constexpr std::uint32_t kV5HeaderSize = 124;
 
@@ -34,10 +36,15 @@ struct Masks {
   friend bool operator==(const Masks&, const Masks&) = default;
 };
 
-inline constexpr Masks kMasks555{0x7C00, 0x03E0, 0x001F, 0};
-inline constexpr Masks kMasks565{0xF800, 0x07E0, 0x001F, 0};
-inline constexpr Masks kMasks888{0x00FF0000, 0x0000FF00, 0x000000FF, 0};
-inline constexpr Masks kMasks8888{0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
+// The masks of a true-colour layout's pixels.
+constexpr Masks MasksOf(const PixelLayout& layout, std::uint32_t alpha = 0) {
+  return {layout.red.mask, layout.green.mask, layout.blue.mask, alpha};
+}
+
+inline constexpr Masks kMasks555 = MasksOf(kLayout555);
+inline constexpr Masks kMasks565 = MasksOf(kLayout565);
+inline constexpr Masks kMasks888 = MasksOf(kLayout32);
+inline constexpr Masks kMasks8888 = MasksOf(kLayout32, 0xFF000000);
 
 inline std::uint16_t Get16(const std::uint8_t* p) {
   return static_cast<std::uint16_t>(p[0] | (p[1] << 8));

@@ -24,7 +24,7 @@ bool IsSupportedHeaderSize(std::uint32_t size) {
     case kInfoHeaderSize:
     case kInfoRgbMasksSize:
     case kInfoRgbaMasksSize:
-    case kOs2HeaderSize:
+    case kExtendedCoreHeaderSize:
     case kV4HeaderSize:
     case kV5HeaderSize:
       return true;
@@ -75,12 +75,12 @@ std::uint32_t ParseInfo(const std::uint8_t* p, Header& h) {
   h.bitCount = Get16(p + 14);
   h.compression = Get32(p + 16);
   h.sizeImage = Get32(p + 20);
-  if (h.headerSize == kOs2HeaderSize && (h.compression == 3 || h.compression == 4))
+  if (h.headerSize == kExtendedCoreHeaderSize && (h.compression == 3 || h.compression == 4))
     Fail(h.compression == 3 ? "Huffman-compressed bitmaps are not supported"
                             : "RLE24-compressed bitmaps are not supported");
-  if (h.headerSize >= kInfoRgbMasksSize && h.headerSize != kOs2HeaderSize)
+  if (h.headerSize >= kInfoRgbMasksSize && h.headerSize != kExtendedCoreHeaderSize)
     h.masks = {Get32(p + 40), Get32(p + 44), Get32(p + 48), 0};
-  if (h.headerSize >= kInfoRgbaMasksSize && h.headerSize != kOs2HeaderSize)
+  if (h.headerSize >= kInfoRgbaMasksSize && h.headerSize != kExtendedCoreHeaderSize)
     h.masks.alpha = Get32(p + 52);
   if (height == std::numeric_limits<std::int32_t>::min())
     Fail("Invalid bitmap height " + std::to_string(height));

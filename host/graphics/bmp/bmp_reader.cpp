@@ -30,26 +30,20 @@ struct Plan {
 };
 
 Plan PlanFor(const Header& h) {
-  const bool fields = h.compression == bmp::kBitfields || h.compression == bmp::kAlphaBitfields;
+  // Without masks every depth has one format, 16 bits meaning 5-5-5.
+  const TPixelFormat plain = FormatOfDepth(h.bitCount);
+  if (h.compression == bmp::kRle8 || h.compression == bmp::kRle4) return {plain, RowLayout::Rle};
+  if (h.compression != bmp::kBitfields && h.compression != bmp::kAlphaBitfields)
+    return {plain, RowLayout::Copy};
   const Masks rgb{h.masks.red, h.masks.green, h.masks.blue, 0};
-  switch (h.bitCount) {
-    case 1:
-      return {pf1bit, RowLayout::Copy};
-    case 4:
-      return {pf4bit, h.compression == bmp::kRle4 ? RowLayout::Rle : RowLayout::Copy};
-    case 8:
-      return {pf8bit, h.compression == bmp::kRle8 ? RowLayout::Rle : RowLayout::Copy};
-    case 16:
-      if (!fields || rgb == bmp::kMasks555) return {pf15bit, RowLayout::Copy};
-      if (rgb == bmp::kMasks565) return {pf16bit, RowLayout::Copy};
-      return {pf24bit, RowLayout::MaskTo24};
-    case 24:
-      return {pf24bit, RowLayout::Copy};
-    default:
-      if (!fields || h.masks == bmp::kMasks8888) return {pf32bit, RowLayout::Copy};
-      if (h.masks == bmp::kMasks888) return {pfDevice, RowLayout::Copy};
-      return {pf32bit, RowLayout::MaskTo32};
+  if (h.bitCount == 16) {
+    if (rgb == bmp::kMasks555) return {pf15bit, RowLayout::Copy};
+    if (rgb == bmp::kMasks565) return {pf16bit, RowLayout::Copy};
+    return {pf24bit, RowLayout::MaskTo24};
   }
+  if (h.masks == bmp::kMasks8888) return {pf32bit, RowLayout::Copy};
+  if (h.masks == bmp::kMasks888) return {pfDevice, RowLayout::Copy};
+  return {pf32bit, RowLayout::MaskTo32};
 }
 
 // The same checks as AllocateImage, made before the file size is looked at so
@@ -77,8 +71,7 @@ class Channel {
   }
   std::uint8_t operator()(std::uint32_t pixel) const {
     if (max_ == 0) return 0;
-    const std::uint64_t v = (pixel & mask_) >> shift_;
-    return static_cast<std::uint8_t>((v * 255 + max_ / 2) / max_);
+    return WidenChannel<std::uint64_t>((pixel & mask_) >> shift_, max_);
   }
 
  private:

@@ -1,6 +1,7 @@
 #include "host/graphics/bmp/bmp_rle.h"
 
 #include "host/graphics/errors.h"
+#include "host/graphics/pixels/pixel_access.h"
 
 namespace pictor::bmp {
 namespace {
@@ -23,13 +24,10 @@ class RleWriter {
     return image_.Row(image_.height - 1 - y_);
   }
   void Put(std::uint8_t* row, std::uint8_t value) {
-    if (!rle4_) {
-      row[x_] = value;
-    } else if (x_ & 1) {
-      row[x_ >> 1] = static_cast<std::uint8_t>((row[x_ >> 1] & 0xF0) | value);
-    } else {
-      row[x_ >> 1] = static_cast<std::uint8_t>((row[x_ >> 1] & 0x0F) | (value << 4));
-    }
+    if (rle4_)
+      WritePixel(LayoutConstant<kLayout4>{}, row, x_, value);
+    else
+      WritePixel(LayoutConstant<kLayout8>{}, row, x_, value);
     ++x_;
   }
   void EndOfLine() {

@@ -15,10 +15,6 @@ namespace {
 constexpr std::uint32_t kPixelsPerMeter = 3780;  // 96 dots per inch
 constexpr std::size_t kMaxTrueColorTable = 65535;
 
-bmp::Masks MasksFor(TPixelFormat format) {
-  return format == pf16bit ? bmp::kMasks565 : bmp::kMasks888;
-}
-
 }  // namespace
 
 void WriteBmp(const BitmapImage& image, TStream& stream) {
@@ -63,7 +59,7 @@ void WriteBmp(const BitmapImage& image, TStream& stream) {
   Put32(p + 32, static_cast<std::uint32_t>(colors));
   p += kInfoHeaderSize;
   if (fields) {
-    const Masks masks = MasksFor(image.format);
+    const Masks masks = MasksOf(LayoutOf(image.format));
     Put32(p, masks.red);
     Put32(p + 4, masks.green);
     Put32(p + 8, masks.blue);

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "host/graphics/errors.h"
-#include "host/graphics/icon/ico_dib.h"
+#include "host/graphics/icon/icon_bitmap.h"
 #include "host/graphics/pixels/pixel_format.h"
 #include "host/graphics/icon/png_decode.h"
 
@@ -46,7 +46,7 @@ void ReadImageHeader(std::span<const std::uint8_t> data, IconImageInfo& info) {
     const PngHeader h = ReadPngHeader(data);
     info = {h.width, h.height, h.bitsPerPixel, true, info.offset, info.size};
   } else {
-    const IconDibLayout d = ReadIconDibLayout(data);
+    const IconBitmapLayout d = ReadIconBitmapLayout(data);
     info = {d.width, d.height, d.bitCount, false, info.offset, info.size};
   }
 }
@@ -109,7 +109,7 @@ BitmapImage DecodeIconImage(std::span<const std::uint8_t> file, const IconImageI
                             const ImageLimits& limits) {
   const std::span<const std::uint8_t> data = file.subspan(image.offset, image.size);
   BitmapImage decoded =
-      image.png ? DecodePng(data, limits) : DecodeIconDib(data, ReadIconDibLayout(data), limits);
+      image.png ? DecodePng(data, limits) : DecodeIconBitmap(data, ReadIconBitmapLayout(data), limits);
   if (decoded.width != image.width || decoded.height != image.height)
     Fail("Icon image decodes to " + Size(decoded.width, decoded.height) + " pixels instead of " +
          Size(image.width, image.height));

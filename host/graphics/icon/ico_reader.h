@@ -4,7 +4,7 @@
 // A file is a 6-byte directory header (reserved 0, type 1 for icons or 2 for
 // cursors, image count) and 16-byte entries (width and height, 0 meaning 256;
 // colour count; reserved; planes and bit count, or a cursor's hot spot; the
-// image's size and offset). Each image is an icon bitmap (ico_dib.h) or a PNG.
+// image's size and offset). Each image is an icon bitmap (icon_bitmap.h) or a PNG.
 //
 // Decisions:
 // - Every entry is checked: it must lie in the file after the directory, and

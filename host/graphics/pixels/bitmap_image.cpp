@@ -99,7 +99,7 @@ PixelBuffer& PixelBuffer::operator=(PixelBuffer&& other) noexcept {
 
 PixelBuffer::~PixelBuffer() { Release(data_, size_); }
 
-OwnedPalette::OwnedPalette(HPALETTE handle) : handle_(handle), data_(gdi::LookupPalette(handle)) {
+OwnedPalette::OwnedPalette(HPALETTE handle) : handle_(handle), data_(handles::LookupPalette(handle)) {
   if (!data_) handle_ = HPALETTE{};
 }
 
@@ -120,12 +120,12 @@ OwnedPalette::~OwnedPalette() {
 }
 
 OwnedPalette OwnedPalette::FromEntries(std::span<const PALETTEENTRY> entries) {
-  return OwnedPalette(gdi::AddPalette(entries));
+  return OwnedPalette(handles::AddPalette(entries));
 }
 
 OwnedPalette OwnedPalette::Copy() const {
   if (!data_) return OwnedPalette();
-  return OwnedPalette(gdi::AddPalette(data_));
+  return OwnedPalette(handles::AddPalette(data_));
 }
 
 BitmapImage AllocateImage(int width, int height, TPixelFormat format, const ImageLimits& limits) {

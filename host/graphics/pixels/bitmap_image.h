@@ -49,14 +49,14 @@ class OwnedPalette {
   OwnedPalette Copy() const;
 
   HPALETTE handle() const { return handle_; }
-  const gdi::PaletteRef& data() const { return data_; }
+  const handles::PaletteRef& data() const { return data_; }
   bool empty() const { return !data_ || data_->entries.empty(); }
   std::size_t size() const { return data_ ? data_->entries.size() : 0; }
   const PALETTEENTRY& operator[](std::size_t i) const { return data_->entries[i]; }
 
  private:
   HPALETTE handle_{};
-  gdi::PaletteRef data_;
+  handles::PaletteRef data_;
 };
 
 struct BitmapImage {

@@ -101,7 +101,7 @@ int NearestColorIndex::Search(Cell c, int r, int g, int b) const {
   return best;
 }
 
-NearestColorIndex& NearestIndexFor(const gdi::PaletteData& palette, int limit) {
+NearestColorIndex& NearestIndexFor(const handles::PaletteData& palette, int limit) {
   const int slot = limit <= 2 ? 0 : (limit <= 16 ? 1 : 2);
   const std::size_t cap = slot == 0 ? 2 : (slot == 1 ? 16 : 256);
   auto& index = palette.nearest[slot];
@@ -113,7 +113,7 @@ NearestColorIndex& NearestIndexFor(const gdi::PaletteData& palette, int limit) {
   return *index;
 }
 
-int NearestPaletteIndex(const gdi::PaletteData& palette, int limit, TColor color) {
+int NearestPaletteIndex(const handles::PaletteData& palette, int limit, TColor color) {
   if (palette.entries.empty()) return 0;
   return NearestIndexFor(palette, limit).Find(GetRValue(color), GetGValue(color), GetBValue(color));
 }

@@ -58,8 +58,8 @@ class NearestColorIndex {
 
 // Index of the entry of the palette nearest to the colour, among its first
 // `limit` entries (limit 2, 16 or 256). 0 for an empty palette.
-int NearestPaletteIndex(const gdi::PaletteData& palette, int limit, TColor color);
+int NearestPaletteIndex(const handles::PaletteData& palette, int limit, TColor color);
 // The lookup for the palette's first `limit` entries, built on first use.
-NearestColorIndex& NearestIndexFor(const gdi::PaletteData& palette, int limit);
+NearestColorIndex& NearestIndexFor(const handles::PaletteData& palette, int limit);
 
 }  // namespace pictor

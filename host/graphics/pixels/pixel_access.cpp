@@ -7,33 +7,18 @@
 namespace pictor {
 
 std::uint32_t ColorToNative(const BitmapImage& image, TColor color) {
-  const unsigned r = GetRValue(color), g = GetGValue(color), b = GetBValue(color);
-  switch (image.format) {
-    case TPixelFormat::pf1bit:
-    case TPixelFormat::pf4bit:
-    case TPixelFormat::pf8bit:
-      if (image.palette.empty()) return 0;
-      return static_cast<std::uint32_t>(
-          NearestPaletteIndex(*image.palette.data(), MaxPaletteEntries(image.format), color));
-    case TPixelFormat::pf15bit: return ((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3);
-    case TPixelFormat::pf16bit: return ((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3);
-    default: return b | (g << 8) | (r << 16);
-  }
+  const PixelLayout& layout = LayoutOf(image.format);
+  if (!layout.indexed) return layout.Pack(ColorToXrgb(color));
+  if (image.palette.empty()) return 0;
+  return static_cast<std::uint32_t>(
+      NearestPaletteIndex(*image.palette.data(), layout.PaletteEntries(), color));
 }
 
 TColor NativeToColor(const BitmapImage& image, std::uint32_t v) {
-  switch (image.format) {
-    case TPixelFormat::pf1bit:
-    case TPixelFormat::pf4bit:
-    case TPixelFormat::pf8bit:
-      if (v >= image.palette.size()) return clBlack;
-      return EntryColor(image.palette[v]);
-    case TPixelFormat::pf15bit:
-      return RGB(Expand5((v >> 10) & 31), Expand5((v >> 5) & 31), Expand5(v & 31));
-    case TPixelFormat::pf16bit:
-      return RGB(Expand5((v >> 11) & 31), Expand6((v >> 5) & 63), Expand5(v & 31));
-    default: return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-  }
+  const PixelLayout& layout = LayoutOf(image.format);
+  if (!layout.indexed) return XrgbToColor(layout.Unpack(v));
+  if (v >= image.palette.size()) return clBlack;
+  return EntryColor(image.palette[v]);
 }
 
 namespace {
@@ -95,7 +80,8 @@ void ApplyNibbles(std::uint8_t* row, int first, int last, unsigned v, PixelMode 
 
 // Pixels of 2, 3 or 4 whole bytes. A copy repeats a 48-byte pattern (48 holds
 // a whole number of pixels of each size); the fourth byte of 32-bit pixels is 0.
-void ApplyBytes(std::uint8_t* p, int count, int bytesPerPixel, std::uint32_t v, PixelMode mode) {
+template <int bytesPerPixel>
+void ApplyBytes(std::uint8_t* p, int count, std::uint32_t v, PixelMode mode) {
   std::uint8_t pixel[4] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
                            static_cast<std::uint8_t>(v >> 16), 0};
   if (mode == PixelMode::Xor) {
@@ -119,22 +105,23 @@ void ApplyBytes(std::uint8_t* p, int count, int bytesPerPixel, std::uint32_t v, 
 void ApplySpan(BitmapImage& image, int y, int x0, int x1, std::uint32_t native, PixelMode mode) {
   if (x1 <= x0) return;
   std::uint8_t* row = image.Row(y);
-  switch (image.bpp()) {
-    case 1: ApplyBits(row, x0, x1, native & 1, mode); break;
-    case 4: ApplyNibbles(row, x0, x1, native, mode); break;
-    case 8:
+  WithLayout(image.format, [&](auto layout) {
+    constexpr int bits = decltype(layout)::value.bitsPerPixel;
+    if constexpr (bits == 1) {
+      ApplyBits(row, x0, x1, native & 1, mode);
+    } else if constexpr (bits == 4) {
+      ApplyNibbles(row, x0, x1, native, mode);
+    } else if constexpr (bits == 8) {
       if (mode == PixelMode::Xor) {
         for (int x = x0; x < x1; ++x) row[x] ^= static_cast<std::uint8_t>(native);
       } else {
         std::memset(row + x0, static_cast<int>(native & 0xFF), static_cast<std::size_t>(x1 - x0));
       }
-      break;
-    default: {
-      const int bytes = image.bpp() / 8;
-      ApplyBytes(row + static_cast<std::size_t>(bytes) * x0, x1 - x0, bytes, native, mode);
-      break;
+    } else {
+      constexpr int bytes = bits / 8;
+      ApplyBytes<bytes>(row + static_cast<std::size_t>(bytes) * x0, x1 - x0, native, mode);
     }
-  }
+  });
 }
 
 void FillImage(BitmapImage& image, std::uint32_t native) {

@@ -1,6 +1,6 @@
-// Converting pixels between formats and palettes. Rows are decoded to
-// "xrgb" values (red << 16 | green << 8 | blue) and encoded back; encoding into
-// a palette format picks the nearest palette entry.
+// Converting pixels between formats and palettes. Rows are decoded to xrgb
+// values (red << 16 | green << 8 | blue) and encoded back; encoding into a
+// palette format picks the nearest palette entry.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +24,7 @@ class RowEncoder {
 
  private:
   BitmapImage& image_;
+  const PixelLayout& layout_;
   NearestColorIndex* nearest_ = nullptr;
   std::uint32_t lastColor_ = 0xFFFFFFFFu;
   std::uint32_t lastNative_ = 0;

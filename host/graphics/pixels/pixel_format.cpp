@@ -3,17 +3,9 @@
 namespace pictor {
 
 const char* PixelFormatName(TPixelFormat f) {
-  switch (f) {
-    case TPixelFormat::pfDevice: return "pfDevice";
-    case TPixelFormat::pf1bit: return "pf1bit";
-    case TPixelFormat::pf4bit: return "pf4bit";
-    case TPixelFormat::pf8bit: return "pf8bit";
-    case TPixelFormat::pf15bit: return "pf15bit";
-    case TPixelFormat::pf16bit: return "pf16bit";
-    case TPixelFormat::pf24bit: return "pf24bit";
-    case TPixelFormat::pf32bit: return "pf32bit";
-  }
-  return "pfDevice";
+  static constexpr const char* kNames[] = {"pfDevice", "pf1bit",  "pf4bit",  "pf8bit",
+                                           "pf15bit",  "pf16bit", "pf24bit", "pf32bit"};
+  return kNames[static_cast<int>(f)];
 }
 
 }  // namespace pictor

@@ -5,23 +5,10 @@
 
 #include "host/graphics/pixels/pixel_access.h"
 #include "host/graphics/pixels/pixel_convert.h"
+#include "host/graphics/raster/blit.h"
 
 namespace pictor {
 namespace {
-
-// For each target coordinate in [first, last), the source coordinate under its centre.
-std::vector<int> AxisMap(int first, int last, int destStart, int destLength, bool mirror,
-                         int sourceLength) {
-  std::vector<int> map;
-  map.reserve(static_cast<std::size_t>(last - first));
-  for (int d = first; d < last; ++d) {
-    long long u = static_cast<long long>(d) - destStart;
-    if (mirror) u = destLength - 1 - u;
-    map.push_back(
-        static_cast<int>((2 * u + 1) * sourceLength / (2 * static_cast<long long>(destLength))));
-  }
-  return map;
-}
 
 std::uint32_t Blend(const std::uint8_t* bgra, std::uint32_t under) {
   const unsigned a = bgra[3];
@@ -47,9 +34,11 @@ void AlphaBlit(BitmapImage& target, const TRect& destRect, const BitmapImage& so
   if (visible.IsEmpty()) return;
 
   const std::vector<int> cols = AxisMap(visible.Left, visible.Right, d.Left, d.Width(),
-                                        destRect.Right < destRect.Left, source.width);
+                                        destRect.Right < destRect.Left, 0, source.width,
+                                        source.width);
   const std::vector<int> rows = AxisMap(visible.Top, visible.Bottom, d.Top, d.Height(),
-                                        destRect.Bottom < destRect.Top, source.height);
+                                        destRect.Bottom < destRect.Top, 0, source.height,
+                                        source.height);
   const int n = visible.Width();
   std::vector<std::uint32_t> under(static_cast<std::size_t>(n));
   RowEncoder encoder(target);

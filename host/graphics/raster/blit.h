@@ -2,6 +2,8 @@
 // and converted to the target's format and palette.
 #pragma once
 
+#include <vector>
+
 #include "host/graphics/pixels/bitmap_image.h"
 #include "host/graphics/color.h"
 #include "host/graphics/geometry.h"
@@ -14,6 +16,12 @@ struct BlitOptions {
   bool transparent = false;       // skip source pixels of colour key
   TColor key = clWhite;
 };
+
+// For each target coordinate in [first, last) of a stretch of destLength
+// pixels from destStart onto sourceLength pixels from sourceStart, the source
+// coordinate under its centre; -1 where that lies outside [0, sourceLimit).
+std::vector<int> AxisMap(int first, int last, int destStart, int destLength, bool mirror,
+                         int sourceStart, int sourceLength, int sourceLimit);
 
 // Maps destRect onto sourceRect (either may be given right-to-left or
 // bottom-to-top, which mirrors the picture). Each target pixel takes the source

@@ -92,98 +92,103 @@ class Candidates {
   void Compute(int y, std::uint64_t* row) {
     std::memset(row, 0, words_ * 8);
     const std::uint8_t* p = image_.Row(y);
-    const int w = image_.width;
-    auto set = [row](int x) { row[x >> 6] |= 1ULL << (x & 63); };
-    switch (image_.bpp()) {
-      case 8: {
-        // Eight pixels of one index at a time where the row is uniform.
-        int x = 0;
-        for (; x + 8 <= w; x += 8) {
-          const std::uint64_t word = Load64(p + x);
-          if (word == p[x] * kByteSpread) {
-            if (indexMatch_[p[x]] != border_) row[x >> 6] |= 0xFFULL << (x & 63);
-            continue;
-          }
-          for (int i = x; i < x + 8; ++i)
-            if (indexMatch_[p[i]] != border_) set(i);
-        }
-        for (; x < w; ++x)
-          if (indexMatch_[p[x]] != border_) set(x);
-        break;
-      }
-      case 24: {
-        const std::uint8_t b = std::uint8_t(native_), g = std::uint8_t(native_ >> 8),
-                           r = std::uint8_t(native_ >> 16);
-        // Eight pixels (24 bytes) of the colour at a time, compared as three words.
-        std::uint8_t pattern[24];
-        for (int i = 0; i < 8; ++i) pattern[3 * i] = b, pattern[3 * i + 1] = g, pattern[3 * i + 2] = r;
-        const std::uint64_t w0 = Load64(pattern), w1 = Load64(pattern + 8), w2 = Load64(pattern + 16);
-        int x = 0;
-        for (; x + 8 <= w; x += 8, p += 24) {
-          if (Load64(p) == w0 && Load64(p + 8) == w1 && Load64(p + 16) == w2) {
-            if (!border_) row[x >> 6] |= 0xFFULL << (x & 63);
-            continue;
-          }
-          for (int i = 0; i < 8; ++i)
-            if ((p[3 * i] == b && p[3 * i + 1] == g && p[3 * i + 2] == r) != border_) set(x + i);
-        }
-        for (; x < w; ++x, p += 3)
-          if ((p[0] == b && p[1] == g && p[2] == r) != border_) set(x);
-        break;
-      }
-      case 32:
-        for (int x = 0; x < w; ++x, p += 4) {
-          std::uint32_t v;
-          std::memcpy(&v, p, 4);
-          if (((v & 0xFFFFFF) == native_) != border_) set(x);
-        }
-        break;
-      case 16:
-        for (int x = 0; x < w; ++x) {
-          std::uint32_t v = p[2 * x] | (std::uint32_t(p[2 * x + 1]) << 8);
-          if ((v == native_) != border_) set(x);
-        }
-        break;
-      case 4: {
-        // 64 or 16 pixels at a time where the bytes are all the same;
-        // otherwise whole bytes: two pixels per byte.
-        int x = 0;
-        for (; x + 16 <= w; x += 16) {
-          const std::uint8_t* q = p + (x >> 1);
-          const std::uint64_t same = q[0] * kByteSpread;
-          if ((x & 63) == 0 && x + 64 <= w && Load64(q) == same && Load64(q + 8) == same &&
-              Load64(q + 16) == same && Load64(q + 24) == same) {
-            // 64 pixels of one byte value: one whole word of the row.
-            const std::uint64_t pair = std::uint64_t(indexMatch_[q[0] >> 4] != border_) |
-                                       std::uint64_t(indexMatch_[q[0] & 15] != border_) << 1;
-            row[x >> 6] = pair * 0x5555555555555555ULL;
-            x += 48;
-            continue;
-          }
-          if (Load64(q) == same) {
-            const std::uint64_t pair = std::uint64_t(indexMatch_[q[0] >> 4] != border_) |
-                                       std::uint64_t(indexMatch_[q[0] & 15] != border_) << 1;
-            row[x >> 6] |= (pair * 0x5555ULL) << (x & 63);
-            continue;
-          }
-          for (int i = 0; i < 8; ++i) {
-            if (indexMatch_[q[i] >> 4] != border_) set(x + 2 * i);
-            if (indexMatch_[q[i] & 15] != border_) set(x + 2 * i + 1);
-          }
-        }
-        for (; x + 1 < w; x += 2) {
-          const std::uint8_t byte = p[x >> 1];
-          if (indexMatch_[byte >> 4] != border_) set(x);
-          if (indexMatch_[byte & 15] != border_) set(x + 1);
-        }
-        if (x < w && indexMatch_[p[x >> 1] >> 4] != border_) set(x);
-        break;
-      }
-      default:
-        for (int x = 0; x < w; ++x)
-          if (indexMatch_[ReadNative(image_, x, y)] != border_) set(x);
-        break;
+    WithLayout(image_.format, [&](auto layout) {
+      constexpr const PixelLayout& L = decltype(layout)::value;
+      if constexpr (L.bitsPerPixel == 8)
+        Mark8(p, row);
+      else if constexpr (L.bitsPerPixel == 4)
+        Mark4(p, row);
+      else if constexpr (L.bitsPerPixel == 24)
+        Mark24(p, row);
+      else
+        MarkEach(layout, p, row);
+    });
+  }
+
+  static void Set(std::uint64_t* row, int x) { row[x >> 6] |= 1ULL << (x & 63); }
+
+  // Pixel by pixel: 1, 16 and 32 bits.
+  template <typename L>
+  void MarkEach(L layout, const std::uint8_t* p, std::uint64_t* row) const {
+    for (int x = 0; x < image_.width; ++x) {
+      const std::uint32_t v = ReadPixel(layout, p, x);
+      bool match;
+      if constexpr (L::value.indexed)
+        match = indexMatch_[v];
+      else
+        match = v == native_;
+      if (match != border_) Set(row, x);
     }
+  }
+
+  // Eight pixels of one index at a time where the row is uniform.
+  void Mark8(const std::uint8_t* p, std::uint64_t* row) const {
+    const int w = image_.width;
+    int x = 0;
+    for (; x + 8 <= w; x += 8) {
+      if (Load64(p + x) == p[x] * kByteSpread) {
+        if (indexMatch_[p[x]] != border_) row[x >> 6] |= 0xFFULL << (x & 63);
+        continue;
+      }
+      for (int i = x; i < x + 8; ++i)
+        if (indexMatch_[p[i]] != border_) Set(row, i);
+    }
+    for (; x < w; ++x)
+      if (indexMatch_[p[x]] != border_) Set(row, x);
+  }
+
+  // 64 or 16 pixels at a time where the bytes are all the same; otherwise
+  // whole bytes: two pixels per byte.
+  void Mark4(const std::uint8_t* p, std::uint64_t* row) const {
+    const int w = image_.width;
+    const auto pairOf = [&](std::uint8_t byte) {
+      return std::uint64_t(indexMatch_[byte >> 4] != border_) |
+             std::uint64_t(indexMatch_[byte & 15] != border_) << 1;
+    };
+    int x = 0;
+    for (; x + 16 <= w; x += 16) {
+      const std::uint8_t* q = p + (x >> 1);
+      const std::uint64_t same = q[0] * kByteSpread;
+      if ((x & 63) == 0 && x + 64 <= w && Load64(q) == same && Load64(q + 8) == same &&
+          Load64(q + 16) == same && Load64(q + 24) == same) {
+        // 64 pixels of one byte value: one whole word of the row.
+        row[x >> 6] = pairOf(q[0]) * 0x5555555555555555ULL;
+        x += 48;
+        continue;
+      }
+      if (Load64(q) == same) {
+        row[x >> 6] |= (pairOf(q[0]) * 0x5555ULL) << (x & 63);
+        continue;
+      }
+      for (int i = 0; i < 8; ++i) row[(x + 2 * i) >> 6] |= pairOf(q[i]) << ((x + 2 * i) & 63);
+    }
+    for (; x + 1 < w; x += 2) {
+      const std::uint8_t byte = p[x >> 1];
+      if (indexMatch_[byte >> 4] != border_) Set(row, x);
+      if (indexMatch_[byte & 15] != border_) Set(row, x + 1);
+    }
+    if (x < w && indexMatch_[p[x >> 1] >> 4] != border_) Set(row, x);
+  }
+
+  // Eight pixels (24 bytes) of the colour at a time, compared as three words.
+  void Mark24(const std::uint8_t* p, std::uint64_t* row) const {
+    const int w = image_.width;
+    const std::uint8_t b = std::uint8_t(native_), g = std::uint8_t(native_ >> 8),
+                       r = std::uint8_t(native_ >> 16);
+    std::uint8_t pattern[24];
+    for (int i = 0; i < 8; ++i) pattern[3 * i] = b, pattern[3 * i + 1] = g, pattern[3 * i + 2] = r;
+    const std::uint64_t w0 = Load64(pattern), w1 = Load64(pattern + 8), w2 = Load64(pattern + 16);
+    int x = 0;
+    for (; x + 8 <= w; x += 8, p += 24) {
+      if (Load64(p) == w0 && Load64(p + 8) == w1 && Load64(p + 16) == w2) {
+        if (!border_) row[x >> 6] |= 0xFFULL << (x & 63);
+        continue;
+      }
+      for (int i = 0; i < 8; ++i)
+        if ((p[3 * i] == b && p[3 * i + 1] == g && p[3 * i + 2] == r) != border_) Set(row, x + i);
+    }
+    for (; x < w; ++x, p += 3)
+      if ((p[0] == b && p[1] == g && p[2] == r) != border_) Set(row, x);
   }
 
   const BitmapImage& image_;

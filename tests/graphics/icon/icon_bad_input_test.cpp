@@ -13,8 +13,8 @@ namespace pictor::icontest {
 namespace {
 
 // A valid 4 x 2 8-bit image to damage.
-Dib GoodDib() {
-  Dib d;
+IconBitmap GoodBitmap() {
+  IconBitmap d;
   d.width = 4;
   d.height = 2;
   d.bitCount = 8;
@@ -23,16 +23,16 @@ Dib GoodDib() {
   return d;
 }
 
-Bytes WithDib(const std::function<void(Dib&)>& change) {
-  Dib d = GoodDib();
+Bytes WithBitmap(const std::function<void(IconBitmap&)>& change) {
+  IconBitmap d = GoodBitmap();
   change(d);
-  Entry e = EntryFor(GoodDib());
+  Entry e = EntryFor(GoodBitmap());
   e.data = d.Build();
   return IconFile({e});
 }
 
 Bytes WithEntry(const std::function<void(Entry&)>& change) {
-  Entry e = EntryFor(GoodDib());
+  Entry e = EntryFor(GoodBitmap());
   change(e);
   return IconFile({e});
 }
@@ -62,18 +62,18 @@ const BadCase kBadCases[] = {
     {"half a directory header", [] { return Bytes{0, 0, 1}; }, "too short"},
     {"reserved field set",
      [] {
-       Bytes b = IconFile({EntryFor(GoodDib())});
+       Bytes b = IconFile({EntryFor(GoodBitmap())});
        b[0] = 1;
        return b;
      },
      "Not an icon"},
-    {"type 0", [] { return IconFile({EntryFor(GoodDib())}, 0); }, "Not an icon"},
-    {"type 3", [] { return IconFile({EntryFor(GoodDib())}, 3); }, "Not an icon"},
+    {"type 0", [] { return IconFile({EntryFor(GoodBitmap())}, 0); }, "Not an icon"},
+    {"type 3", [] { return IconFile({EntryFor(GoodBitmap())}, 3); }, "Not an icon"},
     {"a bitmap file", [] { return Bytes{'B', 'M', 0, 0, 0, 0, 0, 0}; }, "Not an icon"},
     {"no images", [] { return IconFile({}); }, "no images"},
     {"directory cut short",
      [] {
-       Bytes b = IconFile({EntryFor(GoodDib())});
+       Bytes b = IconFile({EntryFor(GoodBitmap())});
        b[4] = 2;
        b.resize(6 + 16 + 8);
        return b;
@@ -81,7 +81,7 @@ const BadCase kBadCases[] = {
      "directory"},
     {"65535 entries in a short file",
      [] {
-       Bytes b = IconFile({EntryFor(GoodDib())});
+       Bytes b = IconFile({EntryFor(GoodBitmap())});
        b[4] = b[5] = 0xFF;
        return b;
      },
@@ -104,40 +104,40 @@ const BadCase kBadCases[] = {
      "does not lie"},
     {"size 0xFFFFFFFF", [] { return WithEntry([](Entry& e) { e.size = 0xFFFFFFFF; }); },
      "does not lie"},
-    {"core header", [] { return WithDib([](Dib& d) { d.headerSize = 12; }); }, "header of 12"},
+    {"core header", [] { return WithBitmap([](IconBitmap& d) { d.headerSize = 12; }); }, "header of 12"},
     {"header larger than the image",
-     [] { return WithDib([](Dib& d) { d.headerSize = 0xFFFFFFF0; }); }, "truncated"},
+     [] { return WithBitmap([](IconBitmap& d) { d.headerSize = 0xFFFFFFF0; }); }, "truncated"},
     {"image too short for a header",
      [] { return WithEntry([](Entry& e) { e.data.resize(20); }); }, "truncated"},
-    {"width 0", [] { return Patched(IconFile({EntryFor(GoodDib())}), 22 + 4, 0); }, "size"},
+    {"width 0", [] { return Patched(IconFile({EntryFor(GoodBitmap())}), 22 + 4, 0); }, "size"},
     {"negative height",
-     [] { return WithDib([](Dib& d) { d.headerHeight = -4; }); }, "size"},
-    {"odd height", [] { return WithDib([](Dib& d) { d.headerHeight = 3; }); }, "twice"},
+     [] { return WithBitmap([](IconBitmap& d) { d.headerHeight = -4; }); }, "size"},
+    {"odd height", [] { return WithBitmap([](IconBitmap& d) { d.headerHeight = 3; }); }, "twice"},
     {"height not doubled",
-     [] { return WithDib([](Dib& d) { d.headerHeight = 2; }); }, "directory says 4 x 2"},
+     [] { return WithBitmap([](IconBitmap& d) { d.headerHeight = 2; }); }, "directory says 4 x 2"},
     {"width differs from the entry", [] { return WithEntry([](Entry& e) { e.width = 5; }); },
      "directory says 5 x 2"},
     {"height differs from the entry", [] { return WithEntry([](Entry& e) { e.height = 1; }); },
      "directory says 4 x 1"},
     {"size byte 0 for a small image",
      [] { return WithEntry([](Entry& e) { e.width = 0; }); }, "directory says 256 x 2"},
-    {"0 bits", [] { return WithDib([](Dib& d) { d.bitCount = 0; }); }, "0 bits"},
-    {"2 bits", [] { return WithDib([](Dib& d) { d.bitCount = 2; }); }, "2 bits"},
+    {"0 bits", [] { return WithBitmap([](IconBitmap& d) { d.bitCount = 0; }); }, "0 bits"},
+    {"2 bits", [] { return WithBitmap([](IconBitmap& d) { d.bitCount = 2; }); }, "2 bits"},
     {"16 bits",
      [] {
-       return WithDib([](Dib& d) {
+       return WithBitmap([](IconBitmap& d) {
          d.bitCount = 16;
          d.colors.clear();
        });
      },
      "16 bits"},
-    {"RLE8", [] { return WithDib([](Dib& d) { d.compression = 1; }); }, "Compressed"},
-    {"bit fields", [] { return WithDib([](Dib& d) { d.compression = 3; }); }, "Compressed"},
+    {"RLE8", [] { return WithBitmap([](IconBitmap& d) { d.compression = 1; }); }, "Compressed"},
+    {"bit fields", [] { return WithBitmap([](IconBitmap& d) { d.compression = 3; }); }, "Compressed"},
     {"more colours than 8 bits address",
-     [] { return WithDib([](Dib& d) { d.colorsUsed = 257; }); }, "257 colours"},
+     [] { return WithBitmap([](IconBitmap& d) { d.colorsUsed = 257; }); }, "257 colours"},
     {"huge colour table at 24 bits",
      [] {
-       return WithDib([](Dib& d) {
+       return WithBitmap([](IconBitmap& d) {
          d.bitCount = 24;
          d.colors.clear();
          d.pixels.assign(8, 0x123456);
@@ -145,9 +145,9 @@ const BadCase kBadCases[] = {
        });
      },
      "truncated"},
-    {"mask cut short", [] { return WithDib([](Dib& d) { d.cutBytes = 1; }); }, "truncated"},
-    {"no mask", [] { return WithDib([](Dib& d) { d.cutBytes = 8; }); }, "truncated"},
-    {"pixels cut short", [] { return WithDib([](Dib& d) { d.cutBytes = 12; }); }, "truncated"},
+    {"mask cut short", [] { return WithBitmap([](IconBitmap& d) { d.cutBytes = 1; }); }, "truncated"},
+    {"no mask", [] { return WithBitmap([](IconBitmap& d) { d.cutBytes = 8; }); }, "truncated"},
+    {"pixels cut short", [] { return WithBitmap([](IconBitmap& d) { d.cutBytes = 12; }); }, "truncated"},
     {"gigantic bitmap",
      [] {
        Bytes b = WithEntry([](Entry& e) { e.width = e.height = 0; });
@@ -190,11 +190,11 @@ const BadCase kBadCases[] = {
      "directory says 3 x 3"},
     {"a bad image that is not shown",
      [] {
-       Dib small = GoodDib();
+       IconBitmap small = GoodBitmap();
        small.bitCount = 5;
-       Entry bad = EntryFor(GoodDib());
+       Entry bad = EntryFor(GoodBitmap());
        bad.data = small.Build();
-       Dib big = GoodDib();
+       IconBitmap big = GoodBitmap();
        big.width = 8;
        big.pixels.assign(16, 1);
        return IconFile({EntryFor(big), bad});
@@ -202,7 +202,7 @@ const BadCase kBadCases[] = {
      "Icon image 2"},
     {"the last of 65535 entries bad",
      [] {
-       const Bytes image = GoodDib().Build();
+       const Bytes image = GoodBitmap().Build();
        Bytes b;
        Add16(b, 0);
        Add16(b, 1);
@@ -256,15 +256,15 @@ TEST(IconLimits, ImagesBeyondTheLimitsAreRefused) {
   TIcon icon;
   icon.SetLimits(ImageLimits{3, 1 << 20});
   try {
-    Load(icon, IconFile({EntryFor(GoodDib())}));
+    Load(icon, IconFile({EntryFor(GoodBitmap())}));
     FAIL() << "no error";
   } catch (const EInvalidGraphic& e) {
     EXPECT_NE(std::string(e.what()).find("too large"), std::string::npos) << e.what();
   }
   icon.SetLimits(ImageLimits{4, 31});
-  EXPECT_THROW(Load(icon, IconFile({EntryFor(GoodDib())})), EInvalidGraphic);
+  EXPECT_THROW(Load(icon, IconFile({EntryFor(GoodBitmap())})), EInvalidGraphic);
   icon.SetLimits(ImageLimits{4, 32});
-  Load(icon, IconFile({EntryFor(GoodDib())}));
+  Load(icon, IconFile({EntryFor(GoodBitmap())}));
   EXPECT_EQ(icon.Width(), 4);
 }
 

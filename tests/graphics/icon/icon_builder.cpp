@@ -37,7 +37,7 @@ void PutBits(std::uint8_t* row, int x, int bits, std::uint32_t v) {
 
 }  // namespace
 
-Bytes Dib::Build() const {
+Bytes IconBitmap::Build() const {
   Bytes b;
   Add32(b, headerSize);
   Add32(b, static_cast<std::uint32_t>(width));
@@ -81,12 +81,12 @@ Bytes Dib::Build() const {
   return b;
 }
 
-Entry EntryFor(const Dib& dib) {
+Entry EntryFor(const IconBitmap& bitmap) {
   Entry e;
-  e.data = dib.Build();
-  e.width = dib.width & 0xFF;
-  e.height = dib.height & 0xFF;
-  e.bitCount = dib.bitCount;
+  e.data = bitmap.Build();
+  e.width = bitmap.width & 0xFF;
+  e.height = bitmap.height & 0xFF;
+  e.bitCount = bitmap.bitCount;
   return e;
 }
 

@@ -17,7 +17,7 @@ void Add32(Bytes& b, std::uint32_t v);
 void Set32(Bytes& b, std::size_t at, std::uint32_t v);
 
 // An icon bitmap described pixel by pixel, top row first.
-struct Dib {
+struct IconBitmap {
   int width = 1;
   int height = 1;
   int bitCount = 24;
@@ -47,8 +47,8 @@ struct Entry {
   std::int64_t offset = -1;
 };
 
-// An entry for a DIB whose directory sizes come from the DIB.
-Entry EntryFor(const Dib& dib);
+// An entry for an icon bitmap whose directory sizes come from the bitmap.
+Entry EntryFor(const IconBitmap& bitmap);
 // An icon (type 1) or cursor (type 2) file with the images after the directory.
 Bytes IconFile(const std::vector<Entry>& entries, int type = 1);
 

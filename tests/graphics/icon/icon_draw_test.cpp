@@ -24,12 +24,12 @@ std::uint32_t Rgb(TColor c) {
   return (std::uint32_t(GetRValue(c)) << 16) | (std::uint32_t(GetGValue(c)) << 8) | GetBValue(c);
 }
 
-// A DIB showing `colors` (width x height, top row first) at the given depth:
+// An icon bitmap showing `colors` (width x height, top row first) at the given depth:
 // below 24 bits the table lists the distinct colours; at 32 bits alpha is 0
 // everywhere, so the mask decides.
-Dib Picture(int bits, int width, int height, const std::vector<TColor>& colors,
+IconBitmap Picture(int bits, int width, int height, const std::vector<TColor>& colors,
             std::vector<std::string> mask = {}) {
-  Dib d;
+  IconBitmap d;
   d.width = width;
   d.height = height;
   d.bitCount = bits;
@@ -46,7 +46,7 @@ Dib Picture(int bits, int width, int height, const std::vector<TColor>& colors,
   return d;
 }
 
-std::unique_ptr<TIcon> IconOf(const Dib& d) {
+std::unique_ptr<TIcon> IconOf(const IconBitmap& d) {
   auto icon = std::make_unique<TIcon>();
   Load(*icon, IconFile({EntryFor(d)}));
   return icon;
@@ -93,8 +93,8 @@ INSTANTIATE_TEST_SUITE_P(Depths, MaskedDraw,
                                             ::testing::Values(pf24bit, pf4bit)));
 
 // One row of 32-bit pixels (0xAARRGGBB) with a clear mask.
-Dib AlphaRow(const std::vector<std::uint32_t>& argb) {
-  Dib d;
+IconBitmap AlphaRow(const std::vector<std::uint32_t>& argb) {
+  IconBitmap d;
   d.width = static_cast<int>(argb.size());
   d.height = 1;
   d.bitCount = 32;
@@ -124,7 +124,7 @@ TEST(IconAlpha, BlendOnPaletteCanvasTakesNearestEntry) {
 }
 
 TEST(IconAlpha, AlphaOverridesTheMask) {
-  Dib d = AlphaRow({0xFF0000FF, 0x000000FF, 0xFF00FF00});
+  IconBitmap d = AlphaRow({0xFF0000FF, 0x000000FF, 0xFF00FF00});
   d.mask = {"101"};
   const auto icon = IconOf(d);
   auto target = Canvas(pf24bit, 3, 1);
@@ -133,7 +133,7 @@ TEST(IconAlpha, AlphaOverridesTheMask) {
 }
 
 TEST(IconAlpha, ZeroAlphaEverywhereUsesTheMask) {
-  Dib d = AlphaRow({0x000000FF, 0x000000FF, 0x0000FF00});
+  IconBitmap d = AlphaRow({0x000000FF, 0x000000FF, 0x0000FF00});
   d.mask = {"010"};
   const auto icon = IconOf(d);
   auto target = Canvas(pf24bit, 3, 1);

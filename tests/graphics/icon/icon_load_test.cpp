@@ -14,9 +14,9 @@
 namespace pictor::icontest {
 namespace {
 
-// A DIB of one colour (index 1 below 24 bits, whose table entry is `color`).
-Dib Solid(int width, int height, int bits, std::uint32_t color) {
-  Dib d;
+// An icon bitmap of one colour (index 1 below 24 bits, whose table entry is `color`).
+IconBitmap Solid(int width, int height, int bits, std::uint32_t color) {
+  IconBitmap d;
   d.width = width;
   d.height = height;
   d.bitCount = bits;
@@ -110,7 +110,7 @@ TEST(IconLoad, AcceptsCursors) {
 }
 
 TEST(IconLoad, ReadsRowsBottomUp) {
-  Dib d = Solid(2, 3, 24, 0);
+  IconBitmap d = Solid(2, 3, 24, 0);
   d.pixels = {0x000001, 0x000002, 0x000003, 0x000004, 0x000005, 0x000006};
   TIcon icon;
   Load(icon, IconFile({EntryFor(d)}));
@@ -120,7 +120,7 @@ TEST(IconLoad, ReadsRowsBottomUp) {
 }
 
 TEST(IconLoad, IndicesPastTheTableAreBlack) {
-  Dib d = Solid(2, 1, 8, 0);
+  IconBitmap d = Solid(2, 1, 8, 0);
   d.colors = {0x123456, 0x654321};
   d.pixels = {1, 200};
   TIcon icon;
@@ -130,7 +130,7 @@ TEST(IconLoad, IndicesPastTheTableAreBlack) {
 }
 
 TEST(IconLoad, LargerHeadersAreAccepted) {
-  Dib d = Solid(3, 2, 24, 0xABCDEF);
+  IconBitmap d = Solid(3, 2, 24, 0xABCDEF);
   d.headerSize = 124;
   TIcon icon;
   Load(icon, IconFile({EntryFor(d)}));
@@ -138,7 +138,7 @@ TEST(IconLoad, LargerHeadersAreAccepted) {
 }
 
 TEST(IconLoad, TrueColourTableIsSkipped) {
-  Dib d = Solid(2, 2, 24, 0x0A0B0C);
+  IconBitmap d = Solid(2, 2, 24, 0x0A0B0C);
   d.colors = {0xFFFFFF, 0x000000, 0x808080};
   TIcon icon;
   Load(icon, IconFile({EntryFor(d)}));
@@ -245,7 +245,7 @@ TEST(IconGraphic, AssignFromBitmapThrowsAndKeepsIcon) {
 }
 
 TEST(IconGraphic, BitmapTakesThePictureOverWhite) {
-  Dib d = Solid(2, 2, 24, 0x0000FF);
+  IconBitmap d = Solid(2, 2, 24, 0x0000FF);
   d.mask = {"01", "00"};
   TIcon icon;
   Load(icon, IconFile({EntryFor(d)}));

@@ -62,19 +62,19 @@ TEST(IconPng, DrawsByAlpha) {
 }
 
 TEST(IconPng, ChosenByDepthAgainstBitmaps) {
-  Dib dib;
-  dib.width = dib.height = 4;
-  dib.bitCount = 24;
-  dib.pixels.assign(16, 0x00FF00);
+  IconBitmap bitmap;
+  bitmap.width = bitmap.height = 4;
+  bitmap.bitCount = 24;
+  bitmap.pixels.assign(16, 0x00FF00);
   const std::vector<std::uint32_t> blue(16, 0xFF0000FF);
 
   TIcon icon;
-  Load(icon, IconFile({EntryFor(dib), PngEntry(Png(4, 4, blue, 6), 4, 4)}));
+  Load(icon, IconFile({EntryFor(bitmap), PngEntry(Png(4, 4, blue, 6), 4, 4)}));
   EXPECT_EQ(icon.ShownImage(), 1);  // 32 bits beat 24
 
-  dib.bitCount = 32;
-  dib.pixels.assign(16, 0xFF00FF00);
-  Load(icon, IconFile({PngEntry(Png(4, 4, blue, 2), 4, 4), EntryFor(dib)}));
+  bitmap.bitCount = 32;
+  bitmap.pixels.assign(16, 0xFF00FF00);
+  Load(icon, IconFile({PngEntry(Png(4, 4, blue, 2), 4, 4), EntryFor(bitmap)}));
   EXPECT_EQ(icon.ShownImage(), 1);  // 24-bit PNG loses to the 32-bit bitmap
   EXPECT_EQ(At(icon.Picture(), 0, 0), 0xFF00FF00u);
 }

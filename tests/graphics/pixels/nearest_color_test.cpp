@@ -47,7 +47,7 @@ TEST(NearestColor, AgreesWithAnExhaustiveSearch) {
       Cube(), Random(rng, 256), Random(rng, 16), Random(rng, 2),
       std::vector<PALETTEENTRY>(40, PALETTEENTRY{9, 9, 9, 0})};
   for (const auto& entries : palettes) {
-    gdi::PaletteData palette{entries, {}};
+    handles::PaletteData palette{entries, {}};
     for (int limit : {2, 16, 256}) {
       for (int k = 0; k < 20000; ++k) {
         const TColor c = static_cast<TColor>(rng() & 0xFFFFFF);

@@ -13,7 +13,7 @@
 
 namespace pictor {
 
-struct IconDibLayout {
+struct IconBitmapLayout {
   int width = 0;
   int height = 0;  // the image's height: half the header's
   int bitCount = 0;
@@ -27,7 +27,7 @@ struct IconDibLayout {
 
 // Checks the header and that the colour table, the rows and the mask all lie
 // in data. Throws EInvalidGraphic otherwise.
-IconDibLayout ReadIconDibLayout(std::span<const std::uint8_t> data);
+IconBitmapLayout ReadIconBitmapLayout(std::span<const std::uint8_t> data);
 
 // Decodes to pf32bit with bytes B, G, R, A (straight alpha). Below 32 bits the
 // alpha is 0 where the mask is set and 255 elsewhere. At 32 bits the alpha
@@ -35,7 +35,7 @@ IconDibLayout ReadIconDibLayout(std::span<const std::uint8_t> data);
 // the mask decides as below 32 bits. Indices past the colour table are black.
 // Pixels under a set mask bit keep their colour: "inverting" pixels (mask set,
 // colour not black) are simply transparent.
-BitmapImage DecodeIconDib(std::span<const std::uint8_t> data, const IconDibLayout& layout,
+BitmapImage DecodeIconBitmap(std::span<const std::uint8_t> data, const IconBitmapLayout& layout,
                           const ImageLimits& limits);
 
 }  // namespace pictor

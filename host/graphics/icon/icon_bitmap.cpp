@@ -1,9 +1,10 @@
-#include "host/graphics/icon/ico_dib.h"
+#include "host/graphics/icon/icon_bitmap.h"
 
+#include <cstring>
 #include <string>
 
 #include "host/graphics/errors.h"
-#include "host/graphics/pixels/pixel_format.h"
+#include "host/graphics/pixels/pixel_access.h"
 
 namespace pictor {
 namespace {
@@ -20,7 +21,7 @@ std::uint16_t Get16(const std::uint8_t* p) {
   return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
 }
 
-bool Bit(const std::uint8_t* row, int x) { return (row[x >> 3] >> (7 - (x & 7))) & 1; }
+bool Bit(const std::uint8_t* row, int x) { return ReadPixel(LayoutConstant<kLayout1>{}, row, x); }
 
 // a + b * c, or false when it does not fit.
 bool AddProduct(std::size_t a, std::size_t b, std::size_t c, std::size_t& out) {
@@ -30,7 +31,7 @@ bool AddProduct(std::size_t a, std::size_t b, std::size_t c, std::size_t& out) {
 
 }  // namespace
 
-IconDibLayout ReadIconDibLayout(std::span<const std::uint8_t> data) {
+IconBitmapLayout ReadIconBitmapLayout(std::span<const std::uint8_t> data) {
   if (data.size() < kInfoHeaderSize) {
     if (data.size() >= 4 && Get32(data.data()) < kInfoHeaderSize)
       Fail("Icon image has an unsupported header of " + std::to_string(Get32(data.data())) +
@@ -55,7 +56,7 @@ IconDibLayout ReadIconDibLayout(std::span<const std::uint8_t> data) {
     Fail("Icon images with " + std::to_string(bitCount) + " bits per pixel are not supported");
   if (compression != 0) Fail("Compressed icon images are not supported");
 
-  IconDibLayout layout;
+  IconBitmapLayout layout;
   layout.width = width;
   layout.height = height / 2;
   layout.bitCount = bitCount;
@@ -81,7 +82,7 @@ IconDibLayout ReadIconDibLayout(std::span<const std::uint8_t> data) {
   return layout;
 }
 
-BitmapImage DecodeIconDib(std::span<const std::uint8_t> data, const IconDibLayout& layout,
+BitmapImage DecodeIconBitmap(std::span<const std::uint8_t> data, const IconBitmapLayout& layout,
                           const ImageLimits& limits) {
   BitmapImage image = AllocateImage(layout.width, layout.height, pf32bit, limits);
   const std::uint8_t* colors = data.data() + layout.colorsOffset;
@@ -95,38 +96,28 @@ BitmapImage DecodeIconDib(std::span<const std::uint8_t> data, const IconDibLayou
     }
   };
   bool anyAlpha = false;
-  for (int y = 0; y < layout.height; ++y) {
-    const std::size_t fileRow = static_cast<std::size_t>(layout.height - 1 - y);
-    const std::uint8_t* in = data.data() + layout.pixelsOffset + fileRow * layout.pixelStride;
-    const std::uint8_t* mask = data.data() + layout.maskOffset + fileRow * layout.maskStride;
-    std::uint8_t* out = image.Row(y);
-    for (int x = 0; x < layout.width; ++x, out += 4) {
-      switch (layout.bitCount) {
-        case 1:
-          color(Bit(in, x), out);
-          break;
-        case 4:
-          color((x & 1) ? (in[x >> 1] & 0x0F) : (in[x >> 1] >> 4), out);
-          break;
-        case 8:
-          color(in[x], out);
-          break;
-        case 24:
-          out[0] = in[3 * x];
-          out[1] = in[3 * x + 1];
-          out[2] = in[3 * x + 2];
-          break;
-        default:
-          out[0] = in[4 * x];
-          out[1] = in[4 * x + 1];
-          out[2] = in[4 * x + 2];
-          out[3] = in[4 * x + 3];
-          anyAlpha |= out[3] != 0;
-          continue;
+  WithLayout(FormatOfDepth(layout.bitCount), [&](auto pixels) {
+    constexpr const PixelLayout& L = decltype(pixels)::value;
+    for (int y = 0; y < layout.height; ++y) {
+      const std::size_t fileRow = static_cast<std::size_t>(layout.height - 1 - y);
+      const std::uint8_t* in = data.data() + layout.pixelsOffset + fileRow * layout.pixelStride;
+      const std::uint8_t* mask = data.data() + layout.maskOffset + fileRow * layout.maskStride;
+      std::uint8_t* out = image.Row(y);
+      for (int x = 0; x < layout.width; ++x, out += 4) {
+        if constexpr (L.indexed) {
+          color(ReadPixel(pixels, in, x), out);
+        } else {
+          std::memcpy(out, in + static_cast<std::size_t>(L.BytesPerPixel()) * x, 3);
+          if constexpr (L.bitsPerPixel == 32) {
+            out[3] = in[4 * x + 3];
+            anyAlpha |= out[3] != 0;
+            continue;
+          }
+        }
+        out[3] = Bit(mask, x) ? 0 : 255;
       }
-      out[3] = Bit(mask, x) ? 0 : 255;
     }
-  }
+  });
   if (layout.bitCount == 32 && !anyAlpha) {
     for (int y = 0; y < layout.height; ++y) {
       const std::size_t fileRow = static_cast<std::size_t>(layout.height - 1 - y);
