@@ -12,6 +12,7 @@
 #include <string>
 
 #include "attributes/image_attributes_dialog.h"
+#include "attributes/standard_palettes.h"
 #include "bench/bench_images.h"
 #include "bench/bench_pairs.h"
 #include "editor/dlg_pictor.h"
@@ -93,10 +94,14 @@ void LoadFromFileAlone(benchmark::State& state) {
 }
 
 void AttributesTo256Colors(benchmark::State& state) {
+  // The photo as the editor holds a 24-bit document: with the web palette.
+  TBitmap photo;
+  photo.Assign(&SharedPhoto());
+  photo.SetPalette(WebPalette());
   TdlgPictor dialog;
   for (auto _ : state) {
     state.PauseTiming();
-    dialog.SetFrame(&SharedPhoto());
+    dialog.SetFrame(&photo);
     AnswerAttributes(kSize, kRow256Colors);
     state.ResumeTiming();
     dialog.btAttributesClick(nullptr);
