@@ -27,22 +27,6 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   return result;
 }
 
-namespace {
-
-// The extensions of the picture file types that are written, or of those
-// that are only read.
-std::string Extensions(bool written) {
-  std::string list;
-  for (const TPictureFileType& type : PictureFileTypes()) {
-    if (type.written != written) continue;
-    if (!list.empty()) list += ", ";
-    list += type.extension;
-  }
-  return list;
-}
-
-}  // namespace
-
 std::string UsageText() {
   return R"(Usage: pictor [FILE]
        pictor --help | --version
@@ -55,10 +39,10 @@ and runs the property's registered editor. FILE is a picture of type
 
 When the editor ends with OK after a change, or with "File..." after loading
 another picture, pictor writes the picture back in FILE's own format:
-  )" + Extensions(true) +
+  )" + PictureFileExtensions("", TFileTypeUse::Written) +
          R"(:
       FILE itself is replaced (a JPEG is compressed anew);
-  )" + Extensions(false) +
+  )" + PictureFileExtensions("", TFileTypeUse::ReadOnly) +
          R"(:
       the edited picture is a bitmap now; it is written beside FILE with the
       extension .bmp (picture.ico -> picture.bmp), or, when that file exists,

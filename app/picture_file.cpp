@@ -5,7 +5,6 @@
 
 #include "host/graphics/bitmap.h"
 #include "host/graphics/errors.h"
-#include "host/graphics/jpeg_image.h"
 #include "host/graphics/streams.h"
 
 namespace pictor {
@@ -41,13 +40,9 @@ TPictureFormat WriteBackFormat(TPictureFormat format) {
 std::vector<std::uint8_t> EncodePicture(const TPicture& picture, TPictureFormat format) {
   const TGraphic* graphic = picture.Graphic();
   if (!graphic || graphic->Empty()) throw EInvalidGraphicOperation("The picture is empty");
-  const bool same = format == TPictureFormat::Jpeg
-                        ? dynamic_cast<const TJPEGImage*>(graphic) != nullptr
-                        : dynamic_cast<const TBitmap*>(graphic) != nullptr;
-  if (same) return SaveGraphic(*graphic);
-  std::unique_ptr<TGraphic> converted = NewGraphic(WriteBackFormat(format));
-  converted->Assign(graphic);
-  return SaveGraphic(*converted);
+  TMemoryStream stream;
+  WriteGraphicAs(*graphic, WriteBackFormat(format), stream);
+  return std::vector<std::uint8_t>(stream.Memory(), stream.Memory() + stream.Size());
 }
 
 std::vector<std::uint8_t> PictureSnapshot(const TPicture& picture) {

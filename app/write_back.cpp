@@ -1,7 +1,7 @@
 #include "app/write_back.h"
 
 #include "app/picture_file.h"
-#include "app/safe_write.h"
+#include "editor/safe_write.h"
 #include "editor/file_names.h"
 #include "host/graphics/errors.h"
 

@@ -57,16 +57,20 @@ bool EditImageAttributes(std::unique_ptr<TBitmap>& Bitmap, bool New) {
   if (dialog.ShowModal() != mrOk) return false;
 
   // The change is made on a separate bitmap, so that a failure leaves the
-  // caller's as it was. A blank image starts as a fresh bitmap.
+  // caller's as it was. A blank image starts as a fresh bitmap, which takes
+  // its depth before its size, so its pixels are made once, in that depth.
   auto result = std::make_unique<TBitmap>();
   if (!blank) result->Assign(Bitmap.get());
-  result->SetWidth(SizeOf(*dialog.seWidth));
-  result->SetHeight(SizeOf(*dialog.seHeight));
   const int row = dialog.gbColors->ItemIndex();
-  if (row >= 0 && row < static_cast<int>(kColorRows.size())) {
+  const auto applyDepth = [&] {
+    if (row < 0 || row >= static_cast<int>(kColorRows.size())) return;
     result->SetPixelFormat(kColorRows[row].Format);
     result->SetPalette(kColorRows[row].Palette());
-  }
+  };
+  if (blank) applyDepth();
+  result->SetWidth(SizeOf(*dialog.seWidth));
+  result->SetHeight(SizeOf(*dialog.seHeight));
+  if (!blank) applyDepth();
   if (blank)
     Bitmap = std::move(result);
   else

@@ -20,6 +20,7 @@ TdlgPictor::TdlgPictor() {
   OpenDialog = std::make_unique<TOpenPictureDialog>();
   SaveDialog = std::make_unique<TSavePictureDialog>();
   SaveDialog->Options = {ofOverwritePrompt, ofHideReadOnly, ofEnableSizing};
+  PrepareFileDialogs();
   WireEvents();
   DoCreate();
 }
@@ -69,6 +70,10 @@ void TdlgPictor::WireEvents() {
   sbUndo->OnClick = Handler(this, &TdlgPictor::sbUndoClick);
   sbRedo->OnClick = Handler(this, &TdlgPictor::sbRedoClick);
   sbAbout->OnClick = Handler(this, &TdlgPictor::sbAboutClick);
+  sbNew->OnClick = Handler(this, &TdlgPictor::btNewClick);
+  sbLoad->OnClick = Handler(this, &TdlgPictor::btLoadClick);
+  sbSave->OnClick = Handler(this, &TdlgPictor::btSaveClick);
+  sbAttributes->OnClick = Handler(this, &TdlgPictor::btAttributesClick);
   tiText->SetOnTimer(Handler(this, &TdlgPictor::tiTextTimer));
 }
 

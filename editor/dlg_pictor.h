@@ -8,8 +8,8 @@
 // the option values those of tool_options.h), pointer_dispatch.cpp (the paint
 // box's mouse events), freehand.cpp (pen, eraser, brush, spray, fill, colour
 // picker), shapes.cpp (lines, curves and figures), selection.cpp (the marquee
-// and lasso selection), text.cpp (the text tool) and colours.cpp (the colour
-// strip).
+// and lasso selection), text.cpp (the text tool), colours.cpp (the colour
+// strip) and files.cpp (new image, load, save and the image attributes).
 #pragma once
 
 #include <array>
@@ -116,6 +116,12 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
   void tiTextTimer(TObject* Sender);
   void SetColorPalette();
 
+  // The file commands.
+  void btNewClick(TObject* Sender);
+  void btLoadClick(TObject* Sender);
+  void btSaveClick(TObject* Sender);
+  void btAttributesClick(TObject* Sender);
+
  private:
   friend bool EditPictureProperty(TObject* Obj);
   friend struct TdlgPictorAccess;       // tests
@@ -176,6 +182,11 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
   // The text.
   void TextClick(TMouseButton Button, TPoint P);
   void ResetText();
+
+  // The file commands.
+  void PrepareFileDialogs();
+  void TakeDocument(std::unique_ptr<TBitmap> image);
+  void ResetDocument();
 
   // The document.
   TObject* FEditedObject = nullptr;

@@ -23,10 +23,7 @@ bool EditPictureProperty(TObject* Obj) {
   }
   dialog->FEditedObject = Obj;
   TakeInPicture(Obj, *dialog->FBitmap);
-  const TPictureFileType& bitmaps = PictureFileTypeOf(TPictureFormat::Bitmap);
-  dialog->OpenDialog->Filter = OpenPictureFilter();
-  dialog->SaveDialog->Filter = PictureFileFilter(bitmaps);
-  dialog->SaveDialog->DefaultExt = bitmaps.extension;
+  dialog->PrepareFileDialogs();
   ApplyStandardPalette(*dialog->FBitmap);
   dialog->SetColorPalette();
   dialog->Draw();

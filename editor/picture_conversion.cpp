@@ -18,16 +18,20 @@ bool IsDrawnGraphic(const TGraphic* graphic) {
 
 }  // namespace
 
+void DrawGraphicInto(const TGraphic& graphic, TBitmap& working) {
+  working.SetPalette(WebPalette());
+  working.SetWidth(graphic.Width());
+  working.SetHeight(graphic.Height());
+  working.Canvas()->Draw(0, 0, &graphic);
+}
+
 void TakeInPicture(TObject* object, TBitmap& working) {
   if (auto* picture = dynamic_cast<TPicture*>(object)) {
     TGraphic* graphic = picture->Graphic();
     if (auto* bitmap = dynamic_cast<TBitmap*>(graphic)) {
       working.Assign(bitmap);
     } else if (IsDrawnGraphic(graphic)) {
-      working.SetPalette(WebPalette());
-      working.SetWidth(graphic->Width());
-      working.SetHeight(graphic->Height());
-      working.Canvas()->Draw(0, 0, graphic);
+      DrawGraphicInto(*graphic, working);
     }
   } else if (auto* bitmap = dynamic_cast<TBitmap*>(object)) {
     CopyBitmap(bitmap, &working);

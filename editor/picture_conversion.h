@@ -14,6 +14,10 @@ namespace pictor {
 inline constexpr int mrClear = mrIgnore;  // "&Clear"
 inline constexpr int mrFile = mrYes;      // "&File..."
 
+// Gives the working bitmap the web palette and the graphic's size, and draws
+// the graphic at (0, 0) over it; the bitmap keeps its pixel format.
+void DrawGraphicInto(const TGraphic& graphic, TBitmap& working);
+
 // Puts the object into the working bitmap: a picture's bitmap is copied; a
 // JPEG image, icon or metafile is drawn at (0, 0) over the working bitmap,
 // resized to the graphic's size, with the web palette; a bitmap is copied

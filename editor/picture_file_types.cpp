@@ -1,10 +1,15 @@
 #include "editor/picture_file_types.h"
 
+#include <typeinfo>
+#include <vector>
+
 #include "editor/file_names.h"
+#include "editor/safe_write.h"
 #include "host/graphics/bitmap.h"
 #include "host/graphics/icon.h"
 #include "host/graphics/jpeg_image.h"
 #include "host/graphics/metafile.h"
+#include "host/graphics/streams.h"
 
 namespace pictor {
 namespace {
@@ -67,6 +72,23 @@ void LoadPictureAs(TPicture& picture, const std::string& fileName, TPictureForma
   picture.TakeGraphic(std::move(graphic));
 }
 
+void WriteGraphicAs(const TGraphic& graphic, TPictureFormat format, TStream& stream) {
+  std::unique_ptr<TGraphic> converted = NewGraphic(format);
+  const TGraphic& blank = *converted;
+  if (typeid(blank) == typeid(graphic)) {
+    graphic.SaveToStream(stream);
+    return;
+  }
+  converted->Assign(&graphic);
+  converted->SaveToStream(stream);
+}
+
+void SavePictureAs(const TGraphic& graphic, const std::string& fileName, TPictureFormat format) {
+  TMemoryStream encoded;
+  WriteGraphicAs(graphic, format, encoded);
+  ReplaceFileSafely(fileName, std::span(encoded.Memory(), static_cast<std::size_t>(encoded.Size())));
+}
+
 std::string PictureFileFilter(const TPictureFileType& type) {
   const std::string patterns = Patterns(std::span(&type, 1));
   return std::string(type.filterLabel) + " (" + patterns + ")|" + patterns;
@@ -79,12 +101,16 @@ std::string OpenPictureFilter() {
   return filter;
 }
 
-std::string PictureFileExtensions(std::string_view last) {
+std::string PictureFileExtensions(std::string_view last, TFileTypeUse use) {
+  std::vector<std::string_view> extensions;
+  for (const TPictureFileType& type : kPictureFileTypes)
+    if (use == TFileTypeUse::Read || type.written == (use == TFileTypeUse::Written))
+      extensions.push_back(type.extension);
   std::string list;
-  const std::size_t count = std::size(kPictureFileTypes);
+  const std::size_t count = extensions.size();
   for (std::size_t i = 0; i < count; ++i) {
     if (i > 0) list += i + 1 == count && !last.empty() ? " " + std::string(last) + " " : ", ";
-    list += kPictureFileTypes[i].extension;
+    list += extensions[i];
   }
   return list;
 }

@@ -18,6 +18,9 @@ namespace pictor {
 // The graphic classes of picture files.
 enum class TPictureFormat { Bitmap, Jpeg, Icon, Metafile };
 
+// Which types a list of extensions names.
+enum class TFileTypeUse { Read, Written, ReadOnly };
+
 struct TPictureFileType {
   std::string_view extension;  // with its dot, in lower case: ".bmp"
   TPictureFormat format;
@@ -45,12 +48,23 @@ std::unique_ptr<TGraphic> NewGraphic(TPictureFormat format);
 // was when the file cannot be read or decoded.
 void LoadPictureAs(TPicture& picture, const std::string& fileName, TPictureFormat format);
 
+// Writes the graphic to the stream as a file of the format: its own data when
+// it is of the format's class, else a converted copy (a JPEG at the type's
+// quality). Throws when it cannot be converted or encoded.
+void WriteGraphicAs(const TGraphic& graphic, TPictureFormat format, TStream& stream);
+// Writes the graphic as a file of the format in full before it replaces
+// fileName (safe_write.h), so a failure leaves the old file as it was. Throws
+// EWriteError naming the file and the reason.
+void SavePictureAs(const TGraphic& graphic, const std::string& fileName, TPictureFormat format);
+
 // The filter of one type: "Bitmaps (*.bmp)|*.bmp".
 std::string PictureFileFilter(const TPictureFileType& type);
 // The open dialog's filter: every type together under "All", then each type.
 std::string OpenPictureFilter();
-// The extensions read, for messages: ".bmp, .jpg, ... or .wmf" with `last`
-// ("or") before the last one, or all separated by ", " when last is empty.
-std::string PictureFileExtensions(std::string_view last = "");
+// The extensions of the types of that use, for messages: ".bmp, .jpg, ...
+// or .wmf" with `last` ("or") before the last one, or all separated by ", "
+// when last is empty.
+std::string PictureFileExtensions(std::string_view last = "",
+                                  TFileTypeUse use = TFileTypeUse::Read);
 
 }  // namespace pictor

@@ -3,51 +3,10 @@
 #include <stdlib.h>
 #include <sys/wait.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
-
 #include "host/graphics/bitmap.h"
 #include "host/graphics/canvas.h"
 
 namespace pictor::testing {
-
-namespace fs = std::filesystem;
-
-TempFolder::TempFolder() {
-  std::string pattern = (fs::temp_directory_path() / "pictor-app-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ignored;
-  fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
-  fs::remove_all(path_, ignored);
-}
-
-std::vector<std::string> TempFolder::Names() const {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(path_))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-std::vector<std::uint8_t> ReadBytes(const std::string& fileName) {
-  std::ifstream in(fileName, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + fileName);
-  return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteBytes(const std::string& fileName, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream out(fileName, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("cannot write " + fileName);
-}
 
 void WriteBitmapFile(const std::string& fileName, int w, int h, std::uint32_t color) {
   TBitmap bitmap;
@@ -80,19 +39,6 @@ void WriteIconFile(const std::string& fileName, int w, int h, std::uint32_t colo
   }
   f.insert(f.end(), maskRow * h, 0);  // AND mask: every pixel shown
   WriteBytes(fileName, f);
-}
-
-FileSizeLimit::FileSizeLimit(rlim_t limit) {
-  getrlimit(RLIMIT_FSIZE, &old_);
-  previous_ = signal(SIGXFSZ, SIG_IGN);
-  rlimit small = old_;
-  small.rlim_cur = limit;
-  setrlimit(RLIMIT_FSIZE, &small);
-}
-
-FileSizeLimit::~FileSizeLimit() {
-  setrlimit(RLIMIT_FSIZE, &old_);
-  signal(SIGXFSZ, previous_);
 }
 
 ProgramRun RunProgram(const std::string& args, const std::string& env, const std::string& cwd) {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QWindow>
 #include <sstream>
@@ -18,6 +19,7 @@
 #include "host/toolkit/application.h"
 #include "host/toolkit/button.h"
 #include "host/toolkit/form.h"
+#include "host/toolkit/speed_button.h"
 #include "host/toolkit/test_hooks.h"
 
 namespace pictor {
@@ -209,6 +211,45 @@ TEST_F(EditEndToEnd, AWriteThatFailsIsAnErrorAndLeavesTheFileAsItWas) {
   EXPECT_NE(err.find("is unchanged"), std::string::npos) << err;
   EXPECT_EQ(ReadBytes(folder / "a.bmp"), before);
   EXPECT_EQ(folder.Names(), (Names{"a.bmp", "big.bmp"}));
+}
+
+TEST_F(EditEndToEnd, NewSaveAndLoadInsideTheEditorAndTheLoadedPictureWrittenBack) {
+  testing::WriteBitmapFile(folder / "a.bmp", 8, 8, 0xFFFFFF);
+  testing::WriteBitmapFile(folder / "b.bmp", 5, 4, 0x0000FF);
+  test_hooks::ScriptModal([this](TForm& editor) {
+    const auto click = [&](const char* name) {
+      TSpeedButton* button = editor.findChild<TSpeedButton*>(name);
+      ASSERT_NE(button, nullptr) << name;
+      RunGuarded([&] { button->Click(); });
+    };
+    // New: a 20 x 10 image in 16 colours; a dot; saved as new.bmp.
+    test_hooks::ScriptModal([](TForm& attributes) {
+      attributes.findChild<QLineEdit*>("seWidth")->setText("20");
+      attributes.findChild<QLineEdit*>("seHeight")->setText("10");
+      attributes.DefaultButton()->Click();
+    });
+    click("sbNew");
+    ClickPaintBox(editor, 2, 3);
+    test_hooks::ScriptFileDialog(folder / "new");
+    click("sbSave");
+    // Load: b.bmp becomes the document, which OK writes back into a.bmp.
+    test_hooks::ScriptFileDialog(folder / "b.bmp");
+    click("sbLoad");
+    editor.DefaultButton()->Click();
+  });
+  EXPECT_EQ(Run(folder / "a.bmp"), kExitOk) << err;
+  EXPECT_EQ(out, "pictor: wrote " + (folder / "a.bmp") + "\n");
+
+  auto made = LoadAs<TBitmap>(folder / "new.bmp");
+  EXPECT_EQ(made->Width(), 20);
+  EXPECT_EQ(made->Height(), 10);
+  EXPECT_EQ(made->PixelFormat(), pf4bit);
+  EXPECT_EQ(made->Canvas()->Pixels(2, 3), clBlack);
+  EXPECT_EQ(made->Canvas()->Pixels(3, 3), clWhite);
+  auto written = LoadAs<TBitmap>(folder / "a.bmp");
+  EXPECT_EQ(written->Width(), 5);
+  EXPECT_EQ(written->Canvas()->Pixels(4, 3), 0x0000FF);
+  EXPECT_EQ(folder.Names(), (Names{"a.bmp", "b.bmp", "new.bmp"}));
 }
 
 }  // namespace

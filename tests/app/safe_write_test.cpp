@@ -1,4 +1,4 @@
-#include "app/safe_write.h"
+#include "editor/safe_write.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -16,6 +16,8 @@ namespace {
 TEST(PictureFileTypes, ExtensionListsNewGraphicsAndFolders) {
   EXPECT_EQ(PictureFileExtensions("or"), ".bmp, .jpg, .ico, .emf or .wmf");
   EXPECT_EQ(PictureFileExtensions(), ".bmp, .jpg, .ico, .emf, .wmf");
+  EXPECT_EQ(PictureFileExtensions("or", TFileTypeUse::Written), ".bmp or .jpg");
+  EXPECT_EQ(PictureFileExtensions("", TFileTypeUse::ReadOnly), ".ico, .emf, .wmf");
 
   for (const TPictureFileType& type : PictureFileTypes()) {
     std::string upper(type.extension);

@@ -123,9 +123,13 @@ void RemapToPalette(BitmapImage& image, OwnedPalette palette) {
   target.format = image.format;
   target.palette = std::move(palette);
   std::vector<std::uint32_t> lut = PaletteToNative(image, target);
+  // A palette that keeps the colour of every entry the old one has changes
+  // no pixel (an equal palette given again costs no pass over the image).
   bool identity = true;
   const auto addressable = static_cast<std::size_t>(MaxPaletteEntries(image.format));
-  for (std::size_t i = 0; i < addressable && identity; ++i) identity = lut[i] == i;
+  const std::size_t entries =
+      image.palette.empty() ? addressable : std::min(addressable, image.palette.size());
+  for (std::size_t i = 0; i < entries && identity; ++i) identity = lut[i] == i;
   if (!identity) MapIndices(image, image, lut);
   image.palette = std::move(target.palette);
 }

@@ -1,4 +1,4 @@
-#include "app/safe_write.h"
+#include "editor/safe_write.h"
 
 #include <fcntl.h>
 #include <stdio.h>
