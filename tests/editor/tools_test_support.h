@@ -29,6 +29,11 @@ struct TdlgPictorToolsAccess {
 
 namespace edtest {
 
+// The colour strip shows or hides its scroll buttons when it paints, as it
+// has before anyone can point at it: hit tests of a window that was never
+// shown need this first.
+inline void SettleStrip(TdlgPictor& dialog) { dialog.KPalette->grab(); }
+
 class ToolsTest : public ::testing::Test {
  protected:
   // A white picture of the size and format.
