@@ -58,7 +58,9 @@ TEST_F(ColoursTest, APaletteKeepsTheColoursItHoldsAndReplacesTheOthers) {
 
   // No palette: an empty strip, black and white, and no entry anywhere.
   a.ForeColor() = clRed;
-  Open();
+  TBitmap plain;
+  plain.SetSize(8, 8);
+  dialog.SetFrame(&plain);
   ExpectColours(clBlack, clWhite);
   EXPECT_EQ(StatusOver(0), "");
   PressEntry(0, mbRight);

@@ -36,12 +36,17 @@ inline void SettleStrip(TdlgPictor& dialog) { dialog.KPalette->grab(); }
 
 class ToolsTest : public ::testing::Test {
  protected:
-  // A white picture of the size and format.
+  // A white picture of the size and format. The colours the test chose stay,
+  // also those the picture's palette lacks (which the window replaces).
   void Open(int width = 40, int height = 30, TPixelFormat format = pf24bit) {
     TBitmap picture;
     picture.SetPixelFormat(format);
     picture.SetSize(width, height);
+    const TColor fore = a.ForeColor();
+    const TColor back = a.BackColor();
     dialog.SetFrame(&picture);
+    a.ForeColor() = fore;
+    a.BackColor() = back;
   }
   void SetUp() override { Open(); }
 
