@@ -12,15 +12,6 @@ namespace {
 
 class ColoursTest : public ToolsTest {
  protected:
-  // A white 4-bit picture on the 16-colour palette.
-  void Open16() {
-    TBitmap picture;
-    picture.SetPixelFormat(pf4bit);
-    picture.SetPalette(Palette16());
-    picture.SetSize(60, 30);
-    dialog.SetFrame(&picture);
-    SettleStrip(dialog);
-  }
   // The middle of the cell of an entry, while all cells fit.
   static TPoint Cell(int index) { return Point(16 * (index / 2) + 8, 16 * (index % 2) + 8); }
   void PressEntry(int index, TMouseButton button) {
@@ -39,7 +30,7 @@ class ColoursTest : public ToolsTest {
 };
 
 TEST_F(ColoursTest, APaletteKeepsTheColoursItHoldsAndReplacesTheOthers) {
-  Open16();
+  Open16(60, 30);
   a.ForeColor() = clRed;
   a.BackColor() = RGB(1, 2, 3);
   dialog.SetColorPalette();
@@ -68,7 +59,7 @@ TEST_F(ColoursTest, APaletteKeepsTheColoursItHoldsAndReplacesTheOthers) {
 }
 
 TEST_F(ColoursTest, LeftAndRightPressesChooseMiddleAndMissedPressesOnlyFinishPendingWork) {
-  Open16();
+  Open16(60, 30);
   Choose(dialog.sbEraser);
   PressEntry(5, mbLeft);
   ExpectColours(clRed, clWhite);
@@ -94,7 +85,7 @@ TEST_F(ColoursTest, LeftAndRightPressesChooseMiddleAndMissedPressesOnlyFinishPen
 }
 
 TEST_F(ColoursTest, TheStripTakesRealPointerEventsInTheShownWindow) {
-  Open16();
+  Open16(60, 30);
   dialog.Show();
   QApplication::processEvents();
   // The strip fills the bottom panel right of the swatches.

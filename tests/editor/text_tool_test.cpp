@@ -5,7 +5,6 @@
 #include <QInputMethodEvent>
 #include <QTest>
 
-#include "attributes/standard_palettes.h"
 #include "host/toolkit/test_hooks.h"
 #include "tests/editor/tools_test_support.h"
 
@@ -93,12 +92,7 @@ TEST_F(TextToolTest, BackspaceRemovesWholeCharactersAndControlCodesAreIgnored) {
 }
 
 TEST_F(TextToolTest, APalettePressWhileTypingWritesTheTextInTheColourPickedAndEndsIt) {
-  TBitmap picture;
-  picture.SetPixelFormat(pf4bit);
-  picture.SetPalette(Palette16());
-  picture.SetSize(80, 40);
-  dialog.SetFrame(&picture);
-  SettleStrip(dialog);
+  Open16(80, 40);
   Choose(dialog.sbText);
   auto expected = WithText("ab", Point(6, 6), clRed);
   Press(6, 6);

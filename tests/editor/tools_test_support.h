@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "attributes/standard_palettes.h"
 #include "editor/dlg_pictor.h"
 #include "host/graphics/canvas.h"
 #include "tests/editor/dlg_pictor_access.h"
@@ -49,6 +50,16 @@ class ToolsTest : public ::testing::Test {
     a.BackColor() = back;
   }
   void SetUp() override { Open(); }
+  // A white 4-bit picture on the 16-colour palette, which the colour strip
+  // shows.
+  void Open16(int width, int height) {
+    TBitmap picture;
+    picture.SetPixelFormat(pf4bit);
+    picture.SetPalette(Palette16());
+    picture.SetSize(width, height);
+    dialog.SetFrame(&picture);
+    SettleStrip(dialog);
+  }
 
   // A click on the tool or option button: down, then its OnClick.
   static void Choose(TSpeedButton* button) {
