@@ -84,6 +84,13 @@ class ToolsTest : public ::testing::Test {
   }
 
   TColor Pixel(int x, int y) { return a.Bitmap().Canvas()->Pixels(x, y); }
+  // The working bitmap has the pixels of `expected`.
+  bool SameImage(TBitmap& expected) {
+    for (int y = 0; y < a.Bitmap().Height(); ++y)
+      for (int x = 0; x < a.Bitmap().Width(); ++x)
+        if (Pixel(x, y) != expected.Canvas()->Pixels(x, y)) return false;
+    return true;
+  }
   // The pixels of the working bitmap that are not white.
   std::vector<TPoint> Painted() {
     std::vector<TPoint> points;
