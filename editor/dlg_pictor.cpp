@@ -36,6 +36,8 @@ void TdlgPictor::WireEvents() {
   OnDestroy = Handler(this, &TdlgPictor::FormDestroy);
   OnShow = Handler(this, &TdlgPictor::FormShow);
   OnPaint = Handler(this, &TdlgPictor::FormPaint);
+  OnKeyDown = Handler(this, &TdlgPictor::FormKeyDown);
+  OnKeyChar = Handler(this, &TdlgPictor::FormKeyPress);
 
   // The tools and their option pages.
   for (const TTool& tool : ToolTable()) (this->*tool.button)->OnClick = Handler(this, &TdlgPictor::sbClick);
@@ -52,6 +54,12 @@ void TdlgPictor::WireEvents() {
     (this->*width.button)->OnClick = Handler(this, &TdlgPictor::sbLineClick);
   for (const TFigureStyleOption& style : kFigureStyles)
     (this->*style.button)->OnClick = Handler(this, &TdlgPictor::sbRectangleClick);
+
+  sbFont->OnClick = Handler(this, &TdlgPictor::sbFontClick);
+
+  // The colour strip.
+  KPalette->OnMouseDown = Handler(this, &TdlgPictor::KPaletteMouseDown);
+  KPalette->OnMouseMove = Handler(this, &TdlgPictor::KPaletteMouseMove);
 
   // The view.
   ScrollBox->OnMouseMove = Handler(this, &TdlgPictor::ScrollBoxMouseMove);

@@ -8,8 +8,9 @@
 // the option values those of tool_options.h), pointer_dispatch.cpp (the paint
 // box's mouse events), freehand.cpp (pen, eraser, brush, spray, fill, colour
 // picker), shapes.cpp (lines, curves and figures), selection.cpp (the marquee
-// and lasso selection), text.cpp (the text tool), colours.cpp (the colour
-// strip) and files.cpp (new image, load, save and the image attributes).
+// and lasso selection), text.cpp (the text tool), text_keys.cpp (typing and
+// the shortcuts), colours.cpp (the colour strip) and files.cpp (new image,
+// load, save and the image attributes).
 #pragma once
 
 #include <array>
@@ -109,12 +110,26 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
   void DrawColoredShape(int X, int Y);
   static bool InRectangle(int X, int Y, int X1, int Y1, int X2, int Y2);
 
-  // The selection, the text and the colour strip.
+  // The selection and the clipboard.
   void DrawSelection(TMouseButton Button, int X, int Y);
   void DrawSelectionLasso(TMouseButton Button, int X, int Y);
+  // Ctrl+A: selects the whole image.
+  void SelectAllByKey();
+  void btCopyClick(TObject* Sender);
+  void btPasteClick(TObject* Sender);
+
+  // The text tool and the keyboard.
   void DrawText_(TBitmap* Bitmap);
   void tiTextTimer(TObject* Sender);
+  void sbFontClick(TObject* Sender);
+  // Key is one whole character in UTF-8.
+  void FormKeyPress(TObject* Sender, std::string& Key);
+  void FormKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+
+  // The colour strip and the two colours.
   void SetColorPalette();
+  void KPaletteMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+  void KPaletteMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
 
   // The file commands.
   void btNewClick(TObject* Sender);
@@ -182,6 +197,8 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
   // The text.
   void TextClick(TMouseButton Button, TPoint P);
   void ResetText();
+  // The typed text drawn afresh on a new copy of the working bitmap.
+  void RedrawText();
 
   // The file commands.
   void PrepareFileDialogs();

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include <QFileInfo>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -80,9 +81,22 @@ void TApplication::ProcessMessages() { processEvents(QEventLoop::AllEvents); }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
   try {
-    if (event->type() == QEvent::KeyPress && receiver->isWidgetType()) {
-      if (TForm::RouteKey(static_cast<QWidget*>(receiver), static_cast<QKeyEvent*>(event)))
-        return true;
+    if (!receiver->isWidgetType()) return QApplication::notify(receiver, event);
+    auto* widget = static_cast<QWidget*>(receiver);
+    switch (event->type()) {
+      case QEvent::KeyPress:
+        if (TForm::RouteKey(widget, static_cast<QKeyEvent*>(event))) return true;
+        break;
+      case QEvent::InputMethod:
+        TForm::RouteInputMethod(widget, static_cast<QInputMethodEvent*>(event));
+        break;
+      case QEvent::InputMethodQuery: {
+        const bool handled = QApplication::notify(receiver, event);
+        TForm::AnswerInputMethodQuery(widget, static_cast<QInputMethodQueryEvent*>(event));
+        return handled;
+      }
+      default:
+        break;
     }
     return QApplication::notify(receiver, event);
   } catch (...) {

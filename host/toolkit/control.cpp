@@ -126,6 +126,17 @@ void TControl::KeyDown(Word& Key, TShiftState Shift) {
 void TControl::KeyPress(char& Key) {
   if (OnKeyPress) OnKeyPress(this, Key);
 }
+void TControl::KeyChar(std::string& Key) {
+  if (OnKeyChar) {
+    OnKeyChar(this, Key);
+    return;
+  }
+  const QString text = ToQString(Key);
+  if (text.size() != 1 || text.at(0).unicode() > 255) return;
+  char c = static_cast<char>(text.at(0).unicode());
+  KeyPress(c);
+  if (c == 0) Key.clear();
+}
 void TControl::DoEnter() {
   if (OnEnter) OnEnter(this);
 }
@@ -183,12 +194,17 @@ bool TControl::HandleKey(QKeyEvent* event) {
     RunGuarded([&] { KeyDown(key, shift); });
     if (key == 0) return true;
   }
-  char c = KeyCharOf(*event);
-  if (c != 0) {
-    RunGuarded([&] { KeyPress(c); });
-    if (c == 0) return true;
+  return TypeChars(KeyCharsOf(*event));
+}
+
+bool TControl::TypeChars(const std::u32string& chars) {
+  bool consumed = !chars.empty();
+  for (const char32_t c : chars) {
+    std::string key = FromQString(QString::fromUcs4(&c, 1));
+    RunGuarded([&] { KeyChar(key); });
+    if (!key.empty()) consumed = false;
   }
-  return false;
+  return consumed;
 }
 
 void TControl::HandleFocusIn() {

@@ -113,6 +113,7 @@ class TControl : public TObject {
   TMouseEvent OnMouseUp;
   TKeyEvent OnKeyDown;
   TKeyPressEvent OnKeyPress;
+  TKeyCharEvent OnKeyChar;
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
 
@@ -125,6 +126,9 @@ class TControl : public TObject {
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void KeyDown(Word& Key, TShiftState Shift);
   virtual void KeyPress(char& Key);
+  // Runs OnKeyChar when it is set; otherwise an 8-bit (Latin-1) character
+  // goes on to KeyPress, and a wider one is left to the control.
+  virtual void KeyChar(std::string& Key);
   virtual void DoEnter();
   virtual void DoExit();
 
@@ -138,9 +142,12 @@ class TControl : public TObject {
   void HandleMouseRelease(QMouseEvent* event, bool clicks);
   // A double click: DblClick, then MouseDown with ssDouble.
   void HandleMouseDoubleClick(QMouseEvent* event);
-  // KeyDown and KeyPress for a key the control received; returns true when a
-  // handler consumed it (set the key to 0).
+  // KeyDown and KeyChar for a key the control received; returns true when a
+  // handler consumed it (set the key to 0, or emptied the character).
   bool HandleKey(QKeyEvent* event);
+  // KeyChar for each of the characters, in turn; true when there were some
+  // and every one was consumed.
+  bool TypeChars(const std::u32string& chars);
   void HandleFocusIn();
   void HandleFocusOut();
   // Mouse moves reach OnMouseMove without a button held too.

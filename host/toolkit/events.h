@@ -5,6 +5,7 @@
 #include <concepts>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <utility>
 
 #include "host/graphics/object.h"
@@ -35,6 +36,9 @@ using TMouseEvent =
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TKeyEvent = std::function<void(TObject* Sender, Word& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;
+// One whole character a key typed or an input method committed, in UTF-8
+// (control characters too: Backspace is "\b"). Emptying it consumes it.
+using TKeyCharEvent = std::function<void(TObject* Sender, std::string& Key)>;
 
 // An event handler that runs a method of an object with the event's
 // arguments: OnClick = Handler(this, &TMyForm::btOKClick).

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -105,14 +106,21 @@ bool TForm::RouteKey(QWidget* receiver, QKeyEvent* event) {
       return true;
     }
   }
-  if (form->keyPreview_) {
-    char c = KeyCharOf(*event);
-    if (c != 0) {
-      RunGuarded([&] { form->KeyPress(c); });
-      if (c == 0) return true;
-    }
-  }
-  return false;
+  return form->keyPreview_ && form->TypeChars(KeyCharsOf(*event));
+}
+
+void TForm::RouteInputMethod(QWidget* receiver, QInputMethodEvent* event) {
+  TForm* form = GetParentForm(receiver);
+  if (!form || !form->keyPreview_ || event->commitString().isEmpty()) return;
+  if (form->TypeChars(CharsOf(event->commitString())))
+    event->setCommitString(QString(), event->replacementStart(), event->replacementLength());
+}
+
+void TForm::AnswerInputMethodQuery(QWidget* receiver, QInputMethodQueryEvent* query) {
+  TForm* form = GetParentForm(receiver);
+  if (!form || !form->keyPreview_ || !form->OnKeyChar) return;
+  if ((query->queries() & Qt::ImEnabled) && !query->value(Qt::ImEnabled).toBool())
+    query->setValue(Qt::ImEnabled, true);
 }
 
 void TForm::showEvent(QShowEvent* event) {

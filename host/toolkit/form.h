@@ -2,8 +2,11 @@
 // modal result is non-zero. Buttons with a ModalResult set it when clicked,
 // before their OnClick; Enter clicks the default button (or the focused
 // button), Escape the cancel button; the close box gives mrCancel (2).
-// With KeyPreview the form's OnKeyDown and OnKeyPress see every key before
-// the focused control; setting the key to 0 stops it there.
+// With KeyPreview the form's OnKeyDown and OnKeyPress (or OnKeyChar, which
+// takes every Unicode character) see every key before the focused control;
+// setting the key to 0 (emptying the character) stops it there. Such a form
+// also sees the text input methods commit, and with OnKeyChar set it asks
+// the desktop's input method to serve whichever control has the focus.
 //
 // A form class calls DoCreate at the end of its constructor (after its form
 // description is set up and its events are wired) and DoDestroy first thing
@@ -17,6 +20,8 @@
 #include "host/toolkit/control.h"
 
 class QEventLoop;
+class QInputMethodEvent;
+class QInputMethodQueryEvent;
 
 namespace pictor {
 
@@ -95,6 +100,12 @@ class TForm : public QDialog, public TControl {
   // The key routing of forms (called by the application for every key press):
   // returns true when the key was consumed before reaching `receiver`.
   static bool RouteKey(QWidget* receiver, QKeyEvent* event);
+  // The text an input method commits to `receiver`; what the form consumes
+  // is taken out of the event.
+  static void RouteInputMethod(QWidget* receiver, QInputMethodEvent* event);
+  // Whether `receiver` takes input methods: yes when its form has KeyPreview
+  // and OnKeyChar.
+  static void AnswerInputMethodQuery(QWidget* receiver, QInputMethodQueryEvent* query);
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -81,29 +81,34 @@ Word VirtualKeyOf(const QKeyEvent& event) {
   return 0;
 }
 
-char KeyCharOf(const QKeyEvent& event) {
+std::u32string KeyCharsOf(const QKeyEvent& event) {
   const int key = event.key();
   if (event.modifiers() & Qt::ControlModifier) {
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<char>(key - Qt::Key_A + 1);
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return {static_cast<char32_t>(key - Qt::Key_A + 1)};
   }
   switch (key) {
     case Qt::Key_Backspace:
-      return 8;
+      return {8};
     case Qt::Key_Tab:
-      return 9;
+      return {9};
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      return 13;
+      return {13};
     case Qt::Key_Escape:
-      return 27;
+      return {27};
     default:
       break;
   }
-  const QString text = event.text();
-  if (text.size() != 1) return 0;
-  const char16_t c = text.at(0).unicode();
-  if (c == 0 || c > 255 || c == 127) return 0;
-  return static_cast<char>(static_cast<unsigned char>(c));
+  return CharsOf(event.text());
+}
+
+std::u32string CharsOf(const QString& text) {
+  std::u32string chars;
+  for (const char32_t c : text.toUcs4()) {
+    const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
+    if (c != 0 && c != 127 && !surrogate && c <= 0x10FFFF) chars.push_back(c);
+  }
+  return chars;
 }
 
 }  // namespace pictor

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "attributes/standard_palettes.h"
 #include "editor/dlg_pictor.h"
 #include "host/graphics/canvas.h"
 #include "tests/editor/dlg_pictor_access.h"
@@ -29,16 +30,36 @@ struct TdlgPictorToolsAccess {
 
 namespace edtest {
 
+// The colour strip shows or hides its scroll buttons when it paints, as it
+// has before anyone can point at it: hit tests of a window that was never
+// shown need this first.
+inline void SettleStrip(TdlgPictor& dialog) { dialog.KPalette->grab(); }
+
 class ToolsTest : public ::testing::Test {
  protected:
-  // A white picture of the size and format.
+  // A white picture of the size and format. The colours the test chose stay,
+  // also those the picture's palette lacks (which the window replaces).
   void Open(int width = 40, int height = 30, TPixelFormat format = pf24bit) {
     TBitmap picture;
     picture.SetPixelFormat(format);
     picture.SetSize(width, height);
+    const TColor fore = a.ForeColor();
+    const TColor back = a.BackColor();
     dialog.SetFrame(&picture);
+    a.ForeColor() = fore;
+    a.BackColor() = back;
   }
   void SetUp() override { Open(); }
+  // A white 4-bit picture on the 16-colour palette, which the colour strip
+  // shows.
+  void Open16(int width, int height) {
+    TBitmap picture;
+    picture.SetPixelFormat(pf4bit);
+    picture.SetPalette(Palette16());
+    picture.SetSize(width, height);
+    dialog.SetFrame(&picture);
+    SettleStrip(dialog);
+  }
 
   // A click on the tool or option button: down, then its OnClick.
   static void Choose(TSpeedButton* button) {
@@ -63,6 +84,13 @@ class ToolsTest : public ::testing::Test {
   }
 
   TColor Pixel(int x, int y) { return a.Bitmap().Canvas()->Pixels(x, y); }
+  // The working bitmap has the pixels of `expected`.
+  bool SameImage(TBitmap& expected) {
+    for (int y = 0; y < a.Bitmap().Height(); ++y)
+      for (int x = 0; x < a.Bitmap().Width(); ++x)
+        if (Pixel(x, y) != expected.Canvas()->Pixels(x, y)) return false;
+    return true;
+  }
   // The pixels of the working bitmap that are not white.
   std::vector<TPoint> Painted() {
     std::vector<TPoint> points;

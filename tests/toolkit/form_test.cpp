@@ -2,7 +2,9 @@
 // preview, and exceptions of handlers.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDialog>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <stdexcept>
@@ -166,6 +168,46 @@ TEST(FormTest, AFormThatZeroesACharacterKeepsItFromTheControl) {
   });
   d.form.ShowModal();
   EXPECT_EQ(d.edit->Text(), "ab");
+}
+
+TEST(FormTest, OnKeyCharSeesEveryCharacterOfKeysAndInputMethodsWhole) {
+  Dialog d;
+  d.form.SetKeyPreview(true);
+  std::vector<std::string> chars;
+  d.form.OnKeyChar = [&](TObject* sender, std::string& key) {
+    EXPECT_EQ(sender, &d.form);
+    chars.push_back(key);
+    if (key == "x") key.clear();
+  };
+  auto commit = [&](const QString& text) {
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(d.edit, &event);
+  };
+  test_hooks::ScriptModal([&](TForm& form) {
+    d.edit->setFocus();
+    QTest::sendKeyEvent(QTest::Click, d.edit, Qt::Key(0x20AC), QString("€"), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Click, d.edit, Qt::Key_unknown, QString("😀"), Qt::NoModifier);
+    QTest::keyClick(d.edit, Qt::Key_Backspace);
+    QTest::keyClicks(d.edit, "xa");
+    commit("日本");
+    commit("x");
+    form.SetModalResult(mrOk);
+  });
+  d.form.ShowModal();
+  const std::vector<std::string> expected = {"€", "😀", "\b", "x", "a", "日", "本", "x"};
+  EXPECT_EQ(chars, expected);
+  // What the form did not consume reached the edit.
+  EXPECT_EQ(d.edit->Text(), "€a日本");
+  // Such a form asks the input method to serve a control that takes none.
+  QInputMethodQueryEvent query(Qt::ImEnabled);
+  QApplication::sendEvent(d.ok, &query);
+  EXPECT_TRUE(query.value(Qt::ImEnabled).toBool());
+  Dialog plain;
+  plain.form.SetKeyPreview(true);
+  QInputMethodQueryEvent plainQuery(Qt::ImEnabled);
+  QApplication::sendEvent(plain.ok, &plainQuery);
+  EXPECT_FALSE(plainQuery.value(Qt::ImEnabled).toBool());
 }
 
 TEST(FormTest, KeysOfAnotherWindowOverTheFormAreNotTheForms) {
