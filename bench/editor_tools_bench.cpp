@@ -11,62 +11,10 @@
 
 #include "bench/bench_images.h"
 #include "bench/bench_pairs.h"
-#include "editor/dlg_pictor.h"
-#include "host/toolkit/application.h"
+#include "bench/editor_window.h"
 
 namespace pictor::bench {
 namespace {
-
-constexpr int kViewWidth = 1280;
-constexpr int kViewHeight = 800;
-
-// A shown editor window on a copy of the picture with the tool chosen, its
-// scroll box kViewWidth x kViewHeight, scrolled to the image's middle.
-std::unique_ptr<TdlgPictor> ToolWindow(TBitmap& picture, TSpeedButton* Ui::dlgPictor::*tool) {
-  auto window = std::make_unique<TdlgPictor>();
-  window->SetFrame(&picture);
-  TSpeedButton* button = (*window).*tool;
-  button->SetDown(true);
-  button->Click();
-  window->Show();
-  for (int attempt = 0; attempt < 4; ++attempt) {
-    const int dw = kViewWidth - window->ScrollBox->ClientWidth();
-    const int dh = kViewHeight - window->ScrollBox->ClientHeight();
-    if (dw == 0 && dh == 0) break;
-    window->SetClientWidth(window->ClientWidth() + dw);
-    window->SetClientHeight(window->ClientHeight() + dh);
-  }
-  window->ScrollBox->SetHorzScrollPosition(picture.Width() / 2);
-  window->ScrollBox->SetVertScrollPosition(picture.Height() / 2);
-  // The window is exposed once its events are handled; only then does it paint.
-  Application->ProcessMessages();
-  return window;
-}
-
-// Times the step once per iteration and checks that each one repainted the
-// view, and no more than the view.
-template <typename Step>
-void TimeSteps(benchmark::State& state, TdlgPictor& window, Step step) {
-  TPaintBox& view = *window.PaintBox;
-  const long long paintsBefore = view.PaintCount();
-  const long long pixelsBefore = view.PaintedPixels();
-  int i = 0;
-  for (auto _ : state) {
-    step(++i);
-    view.Repaint();
-  }
-  const long long paints = view.PaintCount() - paintsBefore;
-  const double perRepaint =
-      paints ? static_cast<double>(view.PaintedPixels() - pixelsBefore) / paints : 0;
-  state.counters["painted_px"] = perRepaint;
-  if (window.ScrollBox->ClientWidth() != kViewWidth ||
-      window.ScrollBox->ClientHeight() != kViewHeight)
-    state.SkipWithError("the view is not 1280 x 800");
-  else if (paints < static_cast<long long>(state.iterations()))
-    state.SkipWithError("the view was not repainted at every step");
-  else if (perRepaint > 1.05 * kViewWidth * kViewHeight)
-    state.SkipWithError("a repaint rendered more than the visible view");
-}
 
 // One move of the pen with the left button held, between two neighbouring
 // pixels in the middle of the view, and the repaint.

@@ -201,6 +201,7 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
   void MarqueeRelease(TMouseButton Button, TPoint P);
   void StretchMarquee(TPoint P);
   void MoveMarquee(TMouseButton Button, TPoint P);
+  void EraseSelectionBorder();
   void LassoPress(TMouseButton Button, TPoint P);
   void LassoDragStep(TMouseButton Button, TPoint P);
   void LassoRelease(TMouseButton Button, TPoint P);
@@ -210,6 +211,7 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
   // Commits the selection in the form of its tool (Rectangle: marquee or
   // paste, Freeform: lasso) with one history entry, and ends it.
   void DropSelection(TMouseButton Button, TToolShape form);
+  void CommitSelectionArea();
   // Ends the selection without committing it (New, Load, choosing a
   // selection tool): nothing selected, nothing floating, no outline, no
   // preview.

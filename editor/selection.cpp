@@ -15,6 +15,25 @@
 #include "resources/cursor_resources.h"
 
 namespace pictor {
+namespace {
+
+// Calls fn for each of the rectangles that together cover `area` except
+// where it meets `kept`: the bands above, below, left and right of it.
+template <typename Fn>
+void ForEachOutside(const TRect& area, const TRect& kept, Fn fn) {
+  const TRect k = IntersectRect(area, kept);
+  if (k.IsEmpty()) {
+    fn(area);
+    return;
+  }
+  for (const TRect& band : {Rect(area.Left, area.Top, area.Right, k.Top),
+                            Rect(area.Left, k.Bottom, area.Right, area.Bottom),
+                            Rect(area.Left, k.Top, k.Left, k.Bottom),
+                            Rect(k.Right, k.Top, area.Right, k.Bottom)})
+    if (!band.IsEmpty()) fn(band);
+}
+
+}  // namespace
 
 bool TdlgPictor::OnSelection(TPoint P) const {
   return FSelected &&
@@ -136,14 +155,24 @@ void TdlgPictor::DrawSelection(TMouseButton Button, int X, int Y) {
                      Rect(0, 0, FPasteBitmap->Width(), FPasteBitmap->Height()));
     return;
   }
+  // Drawn again where it was: the dotted border goes first, also where the
+  // copy does not reach (a source outside the image).
+  if (X == kNoNewPosition) EraseSelectionBorder();
+  const TRect source = PixelRect(FSourceRect);
+  const TRect dest = PixelRect(FDestRect);
+  // The pixels the copy writes: those whose source lies in the image. The
+  // vacated fill leaves them out, as the copy would cover them anyway.
+  const TRect copied =
+      ShiftedRect(IntersectRect(source, Rect(0, 0, FBitmap->Width(), FBitmap->Height())),
+                  dest.Left - source.Left, dest.Top - source.Top);
   const TBrush brush = canvas->Brush;
   const TPen pen = canvas->Pen;
   canvas->Brush = TBrush{VacatedColor(Button), bsSolid};
   canvas->Pen.Mode = pmCopy;
-  canvas->FillRect(PixelRect(FSourceRect));
+  ForEachOutside(source, copied, [canvas](const TRect& band) { canvas->FillRect(band); });
   canvas->Brush = brush;
   canvas->Pen = pen;
-  canvas->CopyRect(PixelRect(FDestRect), FBitmap->Canvas(), PixelRect(FSourceRect));
+  canvas->CopyRect(dest, FBitmap->Canvas(), source);
 }
 
 // Marching ants: white under black dots, so the border shows on any image.
@@ -162,9 +191,19 @@ void TdlgPictor::DrawSelectionBorder(int X, int Y) {
   canvas->Brush = brush;
 }
 
+// The preview's pixels under the border of FSelRect become the image's again.
+void TdlgPictor::EraseSelectionBorder() {
+  const TRect r = PixelRect(FSelRect);
+  const TRect edges[] = {Rect(r.Left, r.Top, r.Right, r.Top + 1),
+                         Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom),
+                         Rect(r.Left, r.Top, r.Left + 1, r.Bottom),
+                         Rect(r.Right - 1, r.Top, r.Right, r.Bottom)};
+  for (const TRect& edge : edges) FShape->Canvas()->CopyRect(edge, FBitmap->Canvas(), edge);
+}
+
 // Commits the selection as it was last drawn, in the form of its tool, and
-// ends it. The dotted border lies inside the selection, so the redraw covers
-// it and it never reaches the image.
+// ends it. The redraw removes the dotted border, so it never reaches the
+// image.
 void TdlgPictor::DropSelection(TMouseButton Button, TToolShape form) {
   if (form == TToolShape::Freeform)
     DrawSelectionLasso(Button, kNoNewPosition, kNoNewPosition);
@@ -172,12 +211,30 @@ void TdlgPictor::DropSelection(TMouseButton Button, TToolShape form) {
     DrawSelection(Button, kNoNewPosition, kNoNewPosition);
   // An empty preview holds nothing; copying it would empty the document.
   if (!FShape->Empty()) {
-    AssignShape();
+    CommitSelectionArea();
     AddToHistory();
   }
   FSelected = false;
   FMoving = false;
   FPasteBitmap->Assign(nullptr);
+}
+
+// Makes the preview the document. The preview differs from the working
+// bitmap only where the selection was lifted from and drawn to, so only
+// those pixels are copied; a preview of another size or format, or of fewer
+// than 8 bits a pixel (copied by colour, not by index), is copied whole.
+void TdlgPictor::CommitSelectionArea() {
+  const TPixelFormat format = FShape->PixelFormat();
+  if (FShape->Width() != FBitmap->Width() || FShape->Height() != FBitmap->Height() ||
+      format != FBitmap->PixelFormat() || format == pf1bit || format == pf4bit) {
+    AssignShape();
+    return;
+  }
+  TCanvas* canvas = FBitmap->Canvas();
+  const auto copy = [&](const TRect& area) { canvas->CopyRect(area, FShape->Canvas(), area); };
+  const TRect source = PixelRect(FSourceRect);
+  copy(source);
+  ForEachOutside(PixelRect(FDestRect), source, copy);
 }
 
 // Ends the selection without committing it: nothing selected, nothing

@@ -52,6 +52,17 @@ TEST_F(SelectionTest, TheVacatedColourFollowsTheButtonAndAClickSelectsNothing) {
   EXPECT_EQ(a.HistoryIndex(), 2);
   ExpectPixels(a.Bitmap(), kWidth, kHeight,
                [&](int x, int y) { return before.Canvas()->Pixels(x, y); });
+  // Dragged past the image's corner and moved back: where its source lies
+  // outside the image, the vacated colour shows.
+  Choose(dialog.sbMarquee);
+  Drag(50, 30, 70, 45);
+  Hover(55, 35);
+  Drag(55, 35, 50, 30);
+  Choose(dialog.sbPen);
+  ExpectPixels(a.Bitmap(), kWidth, kHeight, [&](int x, int y) {
+    if (In(x, y, 45, 25, 54, 34)) return before.Canvas()->Pixels(x + 5, y + 5);
+    return In(x, y, 50, 30, 59, 39) ? kBack : before.Canvas()->Pixels(x, y);
+  });
 }
 
 TEST_F(SelectionTest, SelectAllMovesTheWholeImageAlsoPastTheLeftEdge) {
