@@ -12,7 +12,6 @@
 #include "bench/bench_images.h"
 #include "bench/bench_pairs.h"
 #include "bench/editor_window.h"
-#include "editor/dlg_pictor.h"
 
 namespace pictor::bench {
 namespace {

@@ -25,15 +25,9 @@ std::unique_ptr<TdlgPictor> ToolWindow(TBitmap& picture, TSpeedButton* Ui::dlgPi
   return window;
 }
 
-void TimeSteps(benchmark::State& state, TdlgPictor& window, const std::function<void(int)>& step) {
+void CheckRepaints(benchmark::State& state, TdlgPictor& window, long long paintsBefore,
+                   long long pixelsBefore) {
   TPaintBox& view = *window.PaintBox;
-  const long long paintsBefore = view.PaintCount();
-  const long long pixelsBefore = view.PaintedPixels();
-  int i = 0;
-  for (auto _ : state) {
-    step(++i);
-    view.Repaint();
-  }
   const long long paints = view.PaintCount() - paintsBefore;
   const double perRepaint =
       paints ? static_cast<double>(view.PaintedPixels() - pixelsBefore) / paints : 0;

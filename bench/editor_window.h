@@ -1,11 +1,9 @@
-// The editor window as the editor's benchmarks drive it: shown on a picture
-// with a tool chosen, its view 1280 x 800, and each timed step followed by
-// the repaint of that view.
+// The editor window as the editor benchmarks drive it: shown, its view
+// 1280 x 800, and each timed step followed by the repaint of that view.
 #pragma once
 
 #include <benchmark/benchmark.h>
 
-#include <functional>
 #include <memory>
 
 #include "editor/dlg_pictor.h"
@@ -19,9 +17,23 @@ inline constexpr int kViewHeight = 800;
 // scroll box kViewWidth x kViewHeight, scrolled to the image's middle.
 std::unique_ptr<TdlgPictor> ToolWindow(TBitmap& picture, TSpeedButton* Ui::dlgPictor::*tool);
 
-// Times step(i) (i = 1, 2, ...) once per iteration, each followed by the
-// repaint of the view, and fails the run unless each one repainted the view,
-// and no more than the view.
-void TimeSteps(benchmark::State& state, TdlgPictor& window, const std::function<void(int)>& step);
+// Checks after the timed loop that each step repainted the view, and no
+// more than the view; reports the pixels rendered per repaint.
+void CheckRepaints(benchmark::State& state, TdlgPictor& window, long long paintsBefore,
+                   long long pixelsBefore);
+
+// Times the step once per iteration, each followed by the repaint.
+template <typename Step>
+void TimeSteps(benchmark::State& state, TdlgPictor& window, Step step) {
+  TPaintBox& view = *window.PaintBox;
+  const long long paintsBefore = view.PaintCount();
+  const long long pixelsBefore = view.PaintedPixels();
+  int i = 0;
+  for (auto _ : state) {
+    step(++i);
+    view.Repaint();
+  }
+  CheckRepaints(state, window, paintsBefore, pixelsBefore);
+}
 
 }  // namespace pictor::bench

@@ -75,6 +75,9 @@ void TdlgPictor::WireEvents() {
   btCancel->OnClick = Handler(this, &TdlgPictor::btCancelClick);
   btLoadFile->OnClick = Handler(this, &TdlgPictor::btLoadFileClick);
   btHelp->OnClick = Handler(this, &TdlgPictor::btHelpClick);
+  sbSelectAll->OnClick = Handler(this, &TdlgPictor::sbSelectAllClick);
+  sbCopy->OnClick = Handler(this, &TdlgPictor::btCopyClick);
+  sbPaste->OnClick = Handler(this, &TdlgPictor::btPasteClick);
   sbUndo->OnClick = Handler(this, &TdlgPictor::sbUndoClick);
   sbRedo->OnClick = Handler(this, &TdlgPictor::sbRedoClick);
   sbAbout->OnClick = Handler(this, &TdlgPictor::sbAboutClick);

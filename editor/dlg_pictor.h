@@ -7,13 +7,16 @@
 // tool and its options; the tools themselves are the rows of tool_table.cpp,
 // the option values those of tool_options.h), pointer_dispatch.cpp (the paint
 // box's mouse events), freehand.cpp (pen, eraser, brush, spray, fill, colour
-// picker), shapes.cpp (lines, curves and figures), selection.cpp (the marquee
-// and lasso selection), text.cpp (the text tool), text_keys.cpp (typing and
-// the shortcuts), colours.cpp (the colour strip) and files.cpp (new image,
-// load, save and the image attributes).
+// picker), shapes.cpp (lines, curves and figures), selection.cpp (the
+// selection shared by the marquee and the lasso, and the marquee), lasso.cpp
+// (the lasso), select_all.cpp (Select all and Ctrl+A), clipboard.cpp (Copy
+// and Paste), text.cpp (the text tool), text_keys.cpp (typing and the
+// shortcuts), colours.cpp (the colour strip) and files.cpp (new image, load,
+// save and the image attributes).
 #pragma once
 
 #include <array>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -29,6 +32,7 @@
 namespace pictor {
 
 struct TTool;
+enum class TToolShape;
 
 class TdlgPictor : public TForm, public Ui::dlgPictor {
  public:
@@ -110,11 +114,23 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
   void DrawColoredShape(int X, int Y);
   static bool InRectangle(int X, int Y, int X1, int Y1, int X2, int Y2);
 
-  // The selection and the clipboard.
+  // The selection. DrawSelection and DrawSelectionLasso draw it moved to
+  // (X, Y) relative to FDragStart, or with X = kNoNewPosition where it was
+  // last drawn; DrawSelectionBorder draws the dotted border of FSelRect moved
+  // the same way.
+  static constexpr int kNoNewPosition = std::numeric_limits<int>::min();
   void DrawSelection(TMouseButton Button, int X, int Y);
+  void DrawSelectionBorder(int X, int Y);
   void DrawSelectionLasso(TMouseButton Button, int X, int Y);
-  // Ctrl+A: selects the whole image.
+  // FSelRect and the lift rectangle become the lasso outline's bounding box.
+  void SetLassoRectangle();
+  // Drops the selection and selects the whole image, with a border.
+  void SelectAll();
+  void sbSelectAllClick(TObject* Sender);
+  // Ctrl+A: the whole image selected without a border, FModified unchanged.
   void SelectAllByKey();
+
+  // The clipboard.
   void btCopyClick(TObject* Sender);
   void btPasteClick(TObject* Sender);
 
@@ -144,6 +160,8 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
 
   // Entries of the point list FPoints (and of FLassoOrigin).
   static constexpr int kPointListSize = 1001;
+  // The points a lasso outline holds at most.
+  static constexpr int kLassoPointLimit = kPointListSize - 1;
   // The last index of FPoints a polygon vertex may take.
   static constexpr int kLastPolygonIndex = kPointListSize - 1;
 
@@ -192,7 +210,31 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
   void SelectionStep(TObject* Sender, TMouseButton Button, TPoint P);
   void SelectionHover(TPoint P, const TTool& tool);
   void SelectionRelease(TMouseButton Button, TPoint P);
+  bool OnSelection(TPoint P) const;
+  TColor VacatedColor(TMouseButton Button) const;
+  void MarqueePress(TMouseButton Button, TPoint P);
+  void MarqueeDragStep(TMouseButton Button, TPoint P);
+  void MarqueeRelease(TMouseButton Button, TPoint P);
+  void StretchMarquee(TPoint P);
+  void MoveMarquee(TMouseButton Button, TPoint P);
+  void EraseSelectionBorder();
+  void LassoPress(TMouseButton Button, TPoint P);
+  void LassoDragStep(TMouseButton Button, TPoint P);
+  void LassoRelease(TMouseButton Button, TPoint P);
+  void ExtendLasso(TMouseButton Button, TPoint P);
+  void AppendLassoPoint(TPoint P);
+  void MoveLasso(TMouseButton Button, TPoint P);
+  // Commits the selection in the form of its tool (Rectangle: marquee or
+  // paste, Freeform: lasso) with one history entry, and ends it.
+  void DropSelection(TMouseButton Button, TToolShape form);
+  void CommitSelectionArea();
+  // Ends the selection without committing it (New, Load, choosing a
+  // selection tool): nothing selected, nothing floating, no outline, no
+  // preview.
   void ForgetSelection();
+  void SwitchToMarquee();
+  bool SelectionMoved() const;
+  void SelectWholeImage();
 
   // The text.
   void TextClick(TMouseButton Button, TPoint P);

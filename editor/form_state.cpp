@@ -67,7 +67,9 @@ void TdlgPictor::FormShow(TObject*) { Draw(); }
 
 void TdlgPictor::FormPaint(TObject*) { Draw(); }
 
-void TdlgPictor::AssignShape() { CopyBitmap(FShape.get(), FBitmap.get()); }
+// An exact copy (size, pixel format, palette and pixels, as a save and a
+// load would give) without the round trip through the file format.
+void TdlgPictor::AssignShape() { FBitmap->Assign(FShape.get()); }
 
 void TdlgPictor::SetFrame(TBitmap* Bitmap) {
   FModified = false;

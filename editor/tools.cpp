@@ -62,22 +62,9 @@ void TdlgPictor::ApplyToolOptions(const TTool& tool) {
 }
 
 void TdlgPictor::tsHide(TObject* Sender) {
-  if (Sender == tsMarquee) {
+  if (Sender == tsMarquee || Sender == tsLasso) {
     if (FSelected) {
-      DrawSelection(mbLeft, -1, -1);
-      if (!FShape->Empty()) {
-        AssignShape();
-        AddToHistory();
-      }
-      FModified = true;
-    }
-    ForgetSelection();
-  } else if (Sender == tsLasso) {
-    if (FSelected) {
-      DrawSelectionLasso(mbLeft, -1, -1);
-      // An empty preview would empty the document.
-      if (!FShape->Empty()) AssignShape();
-      AddToHistory();
+      DropSelection(mbLeft, Sender == tsLasso ? TToolShape::Freeform : TToolShape::Rectangle);
       FModified = true;
     }
     ForgetSelection();

@@ -11,7 +11,7 @@ packages=(
   fonts-liberation2 fonts-noto-core fonts-noto-cjk
   libgtest-dev libgmock-dev libbenchmark-dev
   imagemagick python3-pil
-  xvfb xdotool x11-apps
+  xvfb xdotool x11-apps xclip
 )
 
 missing=()

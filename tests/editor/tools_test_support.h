@@ -26,6 +26,8 @@ struct TdlgPictorToolsAccess {
   bool& TwoColorFill() { return d.FTwoColorFill; }
   TPoint& LastPoint() { return d.FLastPoint; }
   auto& Points() { return d.FPoints; }
+  TRect& SelRect() { return d.FSelRect; }
+  bool& LassoInverted() { return d.FLassoInverted; }
 };
 
 namespace edtest {

@@ -1,5 +1,6 @@
 // Real Qt mouse events sent to the shown window reach the paint box's
-// handlers: a pen stroke, a rectangle and a polygon closed by a double click.
+// handlers: a pen stroke, a rectangle, a polygon closed by a double click, and
+// a marquee and a lasso selection moved.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -36,6 +37,7 @@ class ToolsWiringTest : public ToolsTest {
   void Down(int x, int y) { Send(QEvent::MouseButtonPress, x, y, Qt::LeftButton, Qt::LeftButton); }
   void DragTo(int x, int y) { Send(QEvent::MouseMove, x, y, Qt::NoButton, Qt::LeftButton); }
   void Up(int x, int y) { Send(QEvent::MouseButtonRelease, x, y, Qt::LeftButton, Qt::NoButton); }
+  void Hover(int x, int y) { Send(QEvent::MouseMove, x, y, Qt::NoButton, Qt::NoButton); }
 };
 
 TEST_F(ToolsWiringTest, APenStrokeOfRealEventsPaintsEveryPixelOnce) {
@@ -81,6 +83,41 @@ TEST_F(ToolsWiringTest, ARectangleAndAPolygonOfRealEvents) {
   EXPECT_EQ(Pixel(30, 11), clRed);
   EXPECT_EQ(Pixel(16, 11), clRed);
   EXPECT_EQ(a.HistoryIndex(), 4);
+}
+
+TEST_F(ToolsWiringTest, AMarqueeAndALassoOfRealEventsAreMoved) {
+  a.Bitmap().Canvas()->Brush.Color = clBlack;
+  a.Bitmap().Canvas()->FillRect(Rect(5, 5, 10, 10));
+  Choose(dialog.sbMarquee);
+  Hover(4, 4);
+  Down(4, 4);
+  DragTo(10, 10);
+  Up(10, 10);
+  Hover(7, 7);
+  Down(7, 7);
+  DragTo(17, 7);
+  DragTo(27, 7);
+  Up(27, 7);
+  EXPECT_EQ(dialog.PaintBox->ViewPixel(26, 6), clBlack);
+  EXPECT_EQ(dialog.PaintBox->ViewPixel(6, 6), clBlue);
+  Choose(dialog.sbLasso);  // drops it
+  EXPECT_EQ(Pixel(25, 5), clBlack);
+  EXPECT_EQ(Pixel(5, 5), clBlue);
+
+  Hover(2, 20);
+  Down(2, 20);
+  DragTo(12, 20);
+  DragTo(12, 28);
+  DragTo(2, 28);
+  Up(2, 28);
+  EXPECT_EQ(dialog.PaintBox->ViewPixel(5, 24), clBlack);  // white shown inverted
+  Hover(5, 24);
+  Down(5, 24);
+  DragTo(25, 24);
+  Up(25, 24);
+  EXPECT_EQ(dialog.PaintBox->ViewPixel(5, 24), clBlue);
+  EXPECT_EQ(dialog.PaintBox->ViewPixel(25, 24), clWhite);
+  EXPECT_EQ(Pixel(5, 24), clWhite);  // not yet dropped
 }
 
 }  // namespace
