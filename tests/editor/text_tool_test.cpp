@@ -157,11 +157,13 @@ TEST_F(TextToolTest, CtrlShortcutsActAndAreConsumed) {
   EXPECT_EQ(CtrlKey('Z', {ssCtrl, ssShift}), 0);
   EXPECT_EQ(a.HistoryIndex(), 2);
   EXPECT_FALSE(Painted().empty());
-  for (char letter : {'A', 'C', 'V'}) EXPECT_EQ(CtrlKey(letter), 0) << letter;
-  // Other keys go on.
+  // Other keys go on and change nothing.
   EXPECT_EQ(CtrlKey('X'), 'X');
   EXPECT_EQ(CtrlKey('Z', {}), 'Z');
   EXPECT_EQ(a.HistoryIndex(), 2);
+  // Select all, copy and paste are consumed too; they leave the text tool.
+  for (char letter : {'A', 'C', 'V'}) EXPECT_EQ(CtrlKey(letter), 0) << letter;
+  EXPECT_TRUE(dialog.sbMarquee->Down());
 }
 
 // Counts the key presses that reach a widget.
