@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "editor/picture_file_types.h"
+#include "host/graphics/limits.h"
 
 namespace pictor {
 
@@ -29,7 +30,7 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
 
 std::string UsageText() {
   return R"(Usage: pictor [FILE]
-       pictor --help | --version
+  or:  pictor --help | --version
 
 Opens the picture editor on FILE the way a form designer's inspector edits a
 picture property: pictor loads the plug-in, puts FILE into a picture property
@@ -60,10 +61,25 @@ Options:
   -V, --version  show the version and exit
   --             the next argument is FILE, even when it starts with '-'
 
+Files:
+  )" + std::string(PICTOR_PLUGIN_NAME) + R"(
+      the plug-in: beside the program (a build folder), else in
+      )" + PICTOR_LIBRARY_FOLDER + R"( from the program's folder (an installation)
+  Pictor.html, pictor-manual/
+      the manual that Help opens in the desktop's browser, standing for the
+      help file Pictor.hlp the editor names: beside the program
+  README.md
+      the file the about box links to: beside the program
+
 Environment:
-  PICTOR_PLUGIN  the plug-in library to load, instead of libpictor_ide.so
-                 beside the program (build tree) or in ../lib/pictor/
-                 (installed)
+  PICTOR_PLUGIN  the plug-in library to load instead
+
+Limits:
+  A picture is at most )" + std::to_string(kDefaultImageLimits.maxDimension) +
+         R"( pixels wide and high, with at most
+  )" + std::to_string(kDefaultImageLimits.maxBytes >> 20) +
+         R"( MiB of pixel data; a file that declares more is refused with an
+  error, and nothing is changed.
 
 Exit codes:
   0  the edit ended: changes written, or nothing to write

@@ -10,9 +10,12 @@ namespace pictor {
 
 std::string FindPlugin() {
   if (const char* env = std::getenv("PICTOR_PLUGIN"); env && *env) return env;
-  const std::string folder = TApplication::ExeDir();
-  const std::string beside = folder + PICTOR_PLUGIN_NAME;
-  const std::string installed = folder + "../lib/pictor/" + PICTOR_PLUGIN_NAME;
+  return FindPluginFrom(TApplication::ExeDir());
+}
+
+std::string FindPluginFrom(const std::string& programFolder) {
+  const std::string beside = programFolder + PICTOR_PLUGIN_NAME;
+  const std::string installed = programFolder + PICTOR_LIBRARY_FOLDER + PICTOR_PLUGIN_NAME;
   if (access(beside.c_str(), F_OK) != 0 && access(installed.c_str(), F_OK) == 0) return installed;
   return beside;
 }

@@ -5,9 +5,13 @@
 
 namespace pictor {
 
-// $PICTOR_PLUGIN when set; else the plug-in beside the program (the build
-// tree); else in ../lib/pictor/ from the program's folder (an installation).
-// When it is in neither place, the name beside the program, for the message.
+// $PICTOR_PLUGIN when set; else FindPluginFrom the program's folder.
 std::string FindPlugin();
+
+// The plug-in beside the program in programFolder (a build folder); else in
+// the library folder of the installation (PICTOR_LIBRARY_FOLDER, taken from
+// programFolder). When it is in neither place, the name beside the program,
+// for the message. programFolder ends with '/'.
+std::string FindPluginFrom(const std::string& programFolder);
 
 }  // namespace pictor

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, tests, benchmarks and fuzzers need.
+# Installs every Debian package the build, tests, benchmarks and fuzzers need,
+# and the tools that make the manual page and check the desktop entry.
 # Idempotent: does nothing when all packages are present. Must run as root
 # (or through sudo) on Debian 12 when something is missing.
 set -euo pipefail
@@ -12,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   imagemagick python3-pil
   xvfb xdotool x11-apps xclip
+  help2man desktop-file-utils libglib2.0-bin shared-mime-info
 )
 
 missing=()

@@ -1,16 +1,16 @@
 #include "host/toolkit/application.h"
 
 #include <filesystem>
+#include <optional>
 
-#include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
 #include "host/toolkit/dialogs.h"
 #include "host/toolkit/form.h"
+#include "host/toolkit/help_manual.h"
 #include "host/toolkit/screen.h"
-#include "host/toolkit/shell.h"
 #include "host/toolkit/test_hooks.h"
 
 namespace pictor {
@@ -41,17 +41,16 @@ std::string TApplication::ExeName() const {
 }
 
 bool TApplication::HelpContext(int context) {
-  (void)context;
   std::string file = HelpFile;
   QWidget* active = activeModalWidget() ? activeModalWidget() : activeWindow();
   if (auto* form = dynamic_cast<TForm*>(active); form && !form->HelpFile.empty())
     file = form->HelpFile;
   if (file.empty()) throw EHelpError("No help file is set.");
-  if (!QFileInfo(ToQString(file)).isFile())
-    throw EHelpError("The help file \"" + file + "\" does not exist.");
-  if (test_hooks::RecordHelp(file)) return true;
-  if (!OpenWithDesktop(file))
-    throw EHelpError("No program could open the help file \"" + file + "\".");
+  const std::optional<THelpTopic> topic = FindHelpTopic(file, context);
+  if (!topic) throw EHelpError("The help file \"" + file + "\" does not exist.");
+  if (test_hooks::RecordHelp(topic->Address())) return true;
+  if (!OpenHelpTopic(*topic))
+    throw EHelpError("No program could open the help file \"" + topic->File + "\".");
   return true;
 }
 

@@ -35,10 +35,10 @@ class TApplication : public QApplication, public TObject {
   // The help file used when the active form names none.
   std::string HelpFile;
   // Opens the help file of the active form (its HelpFile, else the
-  // application's) with the desktop's handler for it. The desktop has no way
-  // to open a topic by number, so the context only reaches the hook of tests.
-  // Throws EHelpError naming the path when the file does not exist or nothing
-  // can open it.
+  // application's) at the topic context: a ".hlp" file through the HTML
+  // manual beside it at the context's section (help_manual.h), any other
+  // file whole, with the desktop's handler for it. Throws EHelpError naming
+  // the path when the file does not exist or nothing can open it.
   bool HelpContext(int context);
 
   // Runs instead of the message box when set.

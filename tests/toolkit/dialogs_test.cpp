@@ -114,6 +114,30 @@ TEST(HelpTest, TheActiveFormsHelpFileIsOpened) {
   Application->HelpFile.clear();
 }
 
+TEST(HelpTest, AHelpFileIsShownByTheManualBesideItAtTheContextsSection) {
+  QTemporaryDir dir;
+  for (const char* name : {"Pictor.hlp", "Pictor.html", "Notes.txt"}) {
+    QFile file(dir.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  const std::string folder = dir.path().toStdString() + "/";
+  test_hooks::CaptureHelp(true);
+  for (const char* name : {"Pictor.hlp", "Pictor.HLP", "Notes.txt"}) {
+    Application->HelpFile = folder + name;
+    EXPECT_TRUE(Application->HelpContext(901));
+  }
+  // The manual alone stands for its help file too.
+  QFile::remove(dir.filePath("Pictor.hlp"));
+  Application->HelpFile = folder + "Pictor.hlp";
+  EXPECT_TRUE(Application->HelpContext(7));
+  test_hooks::CaptureHelp(false);
+  EXPECT_EQ(test_hooks::TakeHelpFiles(),
+            (std::vector<std::string>{folder + "Pictor.html#context-901",
+                                      folder + "Pictor.html#context-901", folder + "Notes.txt",
+                                      folder + "Pictor.html#context-7"}));
+  Application->HelpFile.clear();
+}
+
 TEST(HelpTest, TheExecutablesFolderIsKnown) {
   const std::string dir = TApplication::ExeDir();
   ASSERT_FALSE(dir.empty());

@@ -1,0 +1,21 @@
+# pictor_public_headers(OUT root_header...): the headers the given headers
+# include, directly or through others, with the given ones; paths relative to
+# the source folder, as the project's #include lines write them.
+function(pictor_public_headers out)
+  set(pending ${ARGN})
+  set(found "")
+  while(pending)
+    list(POP_FRONT pending header)
+    if(header IN_LIST found)
+      continue()
+    endif()
+    list(APPEND found ${header})
+    file(STRINGS ${PROJECT_SOURCE_DIR}/${header} includes REGEX "^#include \"[^\"]+\"")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" included "${line}")
+      list(APPEND pending ${included})
+    endforeach()
+  endwhile()
+  list(SORT found)
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
