@@ -53,7 +53,11 @@ void TdlgPictor::ToggleZoom() {
   Draw();
 }
 
-void TdlgPictor::ScrollBoxMouseMove(TObject*, TShiftState, int, int) {
+void TdlgPictor::ScrollBoxMouseMove(TObject*, TShiftState, int, int) { PaintBoxMouseLeave(nullptr); }
+
+// The pointer may leave the image straight onto any control (the tool
+// panel's buttons, the colour strip): the tip and the position go with it.
+void TdlgPictor::PaintBoxMouseLeave(TObject*) {
   if (FMouseOverImage) {
     FMouseOverImage = false;
     Draw();
