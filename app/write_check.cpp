@@ -65,13 +65,13 @@ void CheckWritable(const std::string& sourceFile) {
 }
 
 std::string WriteRecoveryFile(const TPicture& picture, const std::string& sourceFile) {
-  const TPictureFormat format =
-      WriteBackFormat(sourceFile.empty() ? TPictureFormat::Bitmap
-                                         : FormatOfFile(sourceFile).value_or(TPictureFormat::Bitmap));
+  const TPictureFormat format = WriteBackFormat(
+      sourceFile.empty() ? TPictureFormat::Bitmap
+                         : FormatOfFile(sourceFile).value_or(TPictureFormat::Bitmap));
   const std::vector<std::uint8_t> bytes = EncodePicture(picture, format);
-  const std::string base = sourceFile.empty()
-                               ? std::string("sample")
-                               : std::filesystem::path(ChangeFileExt(sourceFile, "")).filename().string();
+  const std::string base =
+      sourceFile.empty() ? std::string("sample")
+                         : std::filesystem::path(ChangeFileExt(sourceFile, "")).filename().string();
   const std::string name = base + "-recovered" + std::string(PictureFileTypeOf(format).extension);
   std::string failure;
   for (const std::filesystem::path& folder : RecoveryFolders()) {

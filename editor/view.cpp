@@ -53,7 +53,9 @@ void TdlgPictor::ToggleZoom() {
   Draw();
 }
 
-void TdlgPictor::ScrollBoxMouseMove(TObject*, TShiftState, int, int) { PaintBoxMouseLeave(nullptr); }
+void TdlgPictor::ScrollBoxMouseMove(TObject*, TShiftState, int, int) {
+  PaintBoxMouseLeave(nullptr);
+}
 
 // The pointer may leave the image straight onto any control (the tool
 // panel's buttons, the colour strip): the tip and the position go with it.

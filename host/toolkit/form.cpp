@@ -40,8 +40,9 @@ void TForm::DoDestroy() {
 }
 
 int TForm::ShowModal() {
-  const TKeyboardReturn keyboard(QApplication::activeModalWidget() ? QApplication::activeModalWidget()
-                                                                   : QApplication::activeWindow());
+  const TKeyboardReturn keyboard(QApplication::activeModalWidget()
+                                     ? QApplication::activeModalWidget()
+                                     : QApplication::activeWindow());
   modalResult_ = mrNone;
   modal_ = true;
   setWindowModality(Qt::ApplicationModal);

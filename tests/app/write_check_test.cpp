@@ -39,9 +39,11 @@ TEST(WriteCheck, WhatAnEditCannotWriteIsRefusedBeforeItStarts) {
   chmod((folder / "shut/b.bmp").c_str(), 0666);
   chmod((folder / "shut").c_str(), 0555);
   const int result = AsUnprivilegedUser([&] {
-    return Check(folder / "open.bmp", "") * 1000 + Check(folder / "locked.bmp", "locked.bmp") * 100 +
+    return Check(folder / "open.bmp", "") * 1000 +
+           Check(folder / "locked.bmp", "locked.bmp") * 100 +
            // The bitmap beside an icon, and a bitmap's temporary file, need the folder.
-           Check(folder / "shut/i.ico", folder / "shut") * 10 + Check(folder / "shut/b.bmp", "b.bmp");
+           Check(folder / "shut/i.ico", folder / "shut") * 10 +
+           Check(folder / "shut/b.bmp", "b.bmp");
   });
   chmod((folder / "shut").c_str(), 0755);
   EXPECT_EQ(result, 111);

@@ -35,9 +35,10 @@ IconBitmapLayout ReadIconBitmapLayout(std::span<const std::uint8_t> data);
 // Decodes to pf32bit with bytes B, G, R, A (straight alpha). Below 32 bits the
 // alpha is 0 where the mask is set and 255 elsewhere. At 32 bits the alpha
 // channel is used, unless it is 0 everywhere (as older writers leave it): then
-// the mask decides as below 32 bits (without a mask, every pixel is opaque). Indices past the colour table are black.
-// Pixels under a set mask bit keep their colour: "inverting" pixels (mask set,
-// colour not black) are simply transparent.
+// the mask decides as below 32 bits (without a mask, every pixel is opaque).
+// Indices past the colour table are black. Pixels under a set mask bit keep
+// their colour: "inverting" pixels (mask set, colour not black) are simply
+// transparent.
 BitmapImage DecodeIconBitmap(std::span<const std::uint8_t> data, const IconBitmapLayout& layout,
                           const ImageLimits& limits);
 
