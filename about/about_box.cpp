@@ -1,5 +1,7 @@
 #include "about/about_box.h"
 
+#include "about/version.h"
+
 #include "host/toolkit/application.h"
 #include "host/toolkit/screen.h"
 #include "host/toolkit/shell.h"
@@ -8,6 +10,7 @@ namespace pictor {
 
 TFormAbout::TFormAbout() {
   setupUi(this);
+  lblVersion->SetCaption(std::string("version ") + kPictorVersion);
   for (TLabel* link : {lblReadme, lblHome}) link->SetCursor(crHandPoint);
   WireEvents();
   DoCreate();

@@ -83,11 +83,15 @@ Limits:
 
 Exit codes:
   0  the edit ended: changes written, or nothing to write
-  1  FILE could not be read, the editor failed, or the picture could not be
-     written (the file on disk is left as it was)
+  1  FILE could not be read, the editor failed, or the picture cannot be
+     written: said before the editor opens; when a write fails after OK,
+     the file on disk is left as it was and the edited picture is saved in
+     $XDG_DATA_HOME/pictor (~/.local/share/pictor) or the temporary folder,
+     under a name that is printed
   2  wrong command line: unknown option, more than one FILE, or an
      extension pictor does not read
   3  the plug-in could not be loaded or registers no picture editor
+  4  cannot open the display (no DISPLAY or WAYLAND_DISPLAY)
 )";
 }
 

@@ -5,12 +5,14 @@
 #include <ostream>
 #include <vector>
 
+#include "about/version.h"
 #include "app/command_line.h"
 #include "app/exit_codes.h"
 #include "app/image_component.h"
 #include "app/picture_file.h"
 #include "app/plugin_location.h"
 #include "app/write_back.h"
+#include "app/write_check.h"
 #include "host/designtime/package.h"
 #include "host/designtime/registry.h"
 #include "host/toolkit/application.h"
@@ -65,12 +67,24 @@ std::unique_ptr<TPropertyEditor> PictureEditor(TDesigner& designer, TImage& imag
 std::string EditAndWriteBack(int argc, char** argv, const std::string& file) {
   TImage image;
   LoadSource(*image.Picture(), file);
+  // Said before any drawing is done, not after the editor closed.
+  try {
+    CheckWritable(file);
+  } catch (const std::exception& e) {
+    throw TRunError{kExitError, std::string(e.what()) + "; the editor was not opened"};
+  }
   std::unique_ptr<TPackage> plugin = LoadPlugin();
   const std::vector<std::uint8_t> before = PictureSnapshot(*image.Picture());
 
   std::unique_ptr<TApplication> application;
   int applicationArgc = argc;
-  if (!Application) application = std::make_unique<TApplication>(applicationArgc, argv);
+  if (!Application) {
+    if (!TApplication::DisplayAvailable())
+      throw TRunError{kExitDisplay,
+                      "cannot open the display: no window system is set (DISPLAY or "
+                      "WAYLAND_DISPLAY)"};
+    application = std::make_unique<TApplication>(applicationArgc, argv);
+  }
 
   TDesigner designer;
   try {
@@ -87,11 +101,21 @@ std::string EditAndWriteBack(int argc, char** argv, const std::string& file) {
       return "the picture was cleared; nothing written, " + source + " is unchanged";
     return "";
   }
-  if (PictureSnapshot(*image.Picture()) == before) return "no changes; nothing written";
+  if (PictureSnapshot(*image.Picture()) == before)
+    return "no changes; nothing written (OK without a change, or \"File...\" with its file "
+           "dialog cancelled: the picture is as it was)";
   try {
     return SaveEditedPicture(*image.Picture(), file);
   } catch (const std::exception& e) {
-    throw TRunError{kExitError, std::string(e.what()) + "; " + source + " is unchanged"};
+    std::string said = std::string(e.what()) + "; " + source + " is unchanged";
+    // The drawing is not lost: it goes elsewhere.
+    try {
+      said += "; the edited picture is saved in " + WriteRecoveryFile(*image.Picture(), file);
+    } catch (const std::exception& recovery) {
+      said += "; the edited picture could not be saved elsewhere either: " +
+              std::string(recovery.what());
+    }
+    throw TRunError{kExitError, said};
   }
 }
 
@@ -104,7 +128,7 @@ int RunPictor(int argc, char** argv, std::ostream& out, std::ostream& err) {
       out << UsageText();
       return kExitOk;
     case TCommandLine::TAction::Version:
-      out << "pictor " << PICTOR_VERSION << "\n";
+      out << "pictor " << kPictorVersion << "\n";
       return kExitOk;
     case TCommandLine::TAction::Error:
       err << "pictor: " << line.Error << "\nTry 'pictor --help'.\n";

@@ -65,6 +65,7 @@ void TdlgPictor::WireEvents() {
   ScrollBox->OnMouseMove = Handler(this, &TdlgPictor::ScrollBoxMouseMove);
   pnlTools->OnMouseMove = Handler(this, &TdlgPictor::ScrollBoxMouseMove);
   PaintBox->OnPaint = Handler(this, &TdlgPictor::PaintBoxPaint);
+  PaintBox->OnMouseLeave = Handler(this, &TdlgPictor::PaintBoxMouseLeave);
   PaintBox->OnMouseDown = Handler(this, &TdlgPictor::PaintBoxMouseDown);
   PaintBox->OnMouseMove = Handler(this, &TdlgPictor::PaintBoxMouseMove);
   PaintBox->OnMouseUp = Handler(this, &TdlgPictor::PaintBoxMouseUp);

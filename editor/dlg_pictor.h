@@ -74,6 +74,8 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
   void Zoom();
   void sbZoomScaleClick(TObject* Sender);
   void ScrollBoxMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+  // The tip preview and the status line's position vanish.
+  void PaintBoxMouseLeave(TObject* Sender);
   void PaintBoxPaint(TObject* Sender);
   // The zoom tool's press: the first zoom factor becomes the second, any
   // other the first, with its button down.

@@ -72,13 +72,20 @@ void TdlgPictor::FormPaint(TObject*) { Draw(); }
 void TdlgPictor::AssignShape() { FBitmap->Assign(FShape.get()); }
 
 void TdlgPictor::SetFrame(TBitmap* Bitmap) {
-  FModified = false;
+  // The previous frame's pending selection and text are dropped, so the tool
+  // switch below commits nothing onto the new frame.
+  ForgetSelection();
+  ResetText();
   CopyBitmap(Bitmap, FBitmap.get());
   FShape->Assign(nullptr);
   SetColorPalette();
-  Draw();
-  InitializeHistory();
   PressDefaultButton();
+  // After the tool switch, whose page leave step may record an entry and
+  // mark the image modified: the new frame starts unmodified, its history
+  // holding it alone.
+  InitializeHistory();
+  FModified = false;
+  Draw();
 }
 
 TBitmap* TdlgPictor::GetFrame() {

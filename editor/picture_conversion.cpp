@@ -30,6 +30,9 @@ void TakeInPicture(TObject* object, TBitmap& working) {
     TGraphic* graphic = picture->Graphic();
     if (auto* bitmap = dynamic_cast<TBitmap*>(graphic)) {
       working.Assign(bitmap);
+      // The editor shows and edits every pixel, the transparent colour's too;
+      // the picture's own bitmap keeps its transparency for the write-back.
+      working.SetTransparent(false);
     } else if (IsDrawnGraphic(graphic)) {
       DrawGraphicInto(*graphic, working);
     }

@@ -52,8 +52,12 @@ void TdlgPictor::LineStep(TObject* Sender, TMouseButton Button, TPoint P) {
   TCanvas* canvas = FShape->Canvas();
   canvas->Pen.Width = FPenWidth;
   canvas->Pen.Style = psSolid;
-  canvas->MoveTo(FStartPoint.X, FStartPoint.Y);
-  canvas->LineTo(FEndPoint.X, FEndPoint.Y);
+  // A line without length draws nothing, whatever the width: a wide pen's
+  // round end would otherwise leave a dot.
+  if (FStartPoint != FEndPoint) {
+    canvas->MoveTo(FStartPoint.X, FStartPoint.Y);
+    canvas->LineTo(FEndPoint.X, FEndPoint.Y);
+  }
   FinishStep();
 }
 

@@ -54,6 +54,12 @@ void TdlgPictor::ToggleZoom() {
 }
 
 void TdlgPictor::ScrollBoxMouseMove(TObject*, TShiftState, int, int) {
+  PaintBoxMouseLeave(nullptr);
+}
+
+// The pointer may leave the image straight onto any control (the tool
+// panel's buttons, the colour strip): the tip and the position go with it.
+void TdlgPictor::PaintBoxMouseLeave(TObject*) {
   if (FMouseOverImage) {
     FMouseOverImage = false;
     Draw();

@@ -1,6 +1,7 @@
 #include "host/graphics/streams.h"
 
 #include <sys/mman.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -125,6 +126,13 @@ TFileStream::TFileStream(const std::string& fileName, TFileMode mode) : fileName
     case TFileMode::fmCreate: how = "w+b"; break;
   }
   file_ = std::fopen(fileName.c_str(), how);
+  // A folder opens for reading but gives no bytes: say what it is.
+  struct stat info {};
+  if (file_ && fstat(fileno(file_), &info) == 0 && S_ISDIR(info.st_mode)) {
+    std::fclose(file_);
+    file_ = nullptr;
+    throw EFOpenError("Cannot open file \"" + fileName + "\". Is a directory");
+  }
   if (!file_) {
     std::string reason = std::strerror(errno);
     if (mode == TFileMode::fmCreate)

@@ -1,5 +1,6 @@
 #include "host/toolkit/application.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 
@@ -32,6 +33,18 @@ std::string TApplication::ExeDir() {
   const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
   if (error) return "./";
   return exe.parent_path().string() + "/";
+}
+
+bool TApplication::DisplayAvailable() {
+  const auto set = [](const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value;
+  };
+  if (set("QT_QPA_PLATFORM")) {
+    const std::string platform = std::getenv("QT_QPA_PLATFORM");
+    if (!platform.starts_with("xcb") && !platform.starts_with("wayland")) return true;
+  }
+  return set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
 std::string TApplication::ExeName() const {

@@ -30,6 +30,10 @@ class TApplication : public QApplication, public TObject {
 
   // The folder of the running program's executable, with a trailing '/'.
   static std::string ExeDir();
+  // Whether there is a window system to open: a platform named by
+  // QT_QPA_PLATFORM other than xcb or wayland, else DISPLAY or WAYLAND_DISPLAY
+  // set. Without one, constructing the application ends the process.
+  static bool DisplayAvailable();
   std::string ExeName() const;
 
   // The help file used when the active form names none.

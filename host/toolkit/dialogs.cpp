@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include "host/toolkit/control.h"
+#include "host/toolkit/focus.h"
 #include "host/toolkit/form.h"
 #include "host/toolkit/test_hooks.h"
 
@@ -87,6 +88,7 @@ bool TOpenDialog::Execute() {
   }
   QString dir = ToQString(InitialDir);
   if (dir.isEmpty() && !FileName.empty()) dir = QFileInfo(ToQString(FileName)).absolutePath();
+  const TKeyboardReturn keyboard(DialogParent());
   QFileDialog dialog(DialogParent(), ToQString(Title), dir);
   dialog.setAcceptMode(save_ ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save_ ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -147,6 +149,7 @@ bool TFontDialog::Execute() {
     return true;
   }
   bool ok = false;
+  const TKeyboardReturn keyboard(DialogParent());
   const QFont chosen = QFontDialog::getFont(&ok, ToQFont(Font), DialogParent());
   if (!ok) return false;
   FromQFont(chosen, Font);
@@ -193,6 +196,7 @@ int MessageDlg(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Butto
   for (const Pair& p : pairs)
     if (Buttons.Contains(p.button)) buttons |= p.qt;
   if (!buttons) buttons = QMessageBox::Ok;
+  const TKeyboardReturn keyboard(DialogParent());
   QMessageBox box(icon, title, ToQString(Msg), buttons, DialogParent());
   const int pressed = box.exec();
   for (const Pair& p : pairs)

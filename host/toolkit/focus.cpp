@@ -19,4 +19,8 @@ bool CanFocus(const TControl& control) {
   return widget->isEnabled() && widget->isVisible();
 }
 
+TKeyboardReturn::~TKeyboardReturn() {
+  if (window_ && window_->isVisible()) window_->window()->activateWindow();
+}
+
 }  // namespace pictor

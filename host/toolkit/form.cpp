@@ -1,5 +1,6 @@
 #include "host/toolkit/form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QInputMethodEvent>
@@ -9,6 +10,7 @@
 
 #include "host/toolkit/application.h"
 #include "host/toolkit/button.h"
+#include "host/toolkit/focus.h"
 #include "host/toolkit/input.h"
 #include "host/toolkit/test_hooks.h"
 
@@ -38,6 +40,9 @@ void TForm::DoDestroy() {
 }
 
 int TForm::ShowModal() {
+  const TKeyboardReturn keyboard(QApplication::activeModalWidget()
+                                     ? QApplication::activeModalWidget()
+                                     : QApplication::activeWindow());
   modalResult_ = mrNone;
   modal_ = true;
   setWindowModality(Qt::ApplicationModal);

@@ -342,4 +342,9 @@ void TPaintBox::mouseMoveEvent(QMouseEvent* event) { HandleMouseMove(event); }
 void TPaintBox::mouseReleaseEvent(QMouseEvent* event) { HandleMouseRelease(event, true); }
 void TPaintBox::mouseDoubleClickEvent(QMouseEvent* event) { HandleMouseDoubleClick(event); }
 
+void TPaintBox::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  if (OnMouseLeave) RunGuarded([&] { OnMouseLeave(this); });
+}
+
 }  // namespace pictor

@@ -94,6 +94,8 @@ class TPaintBox : public QWidget, public TControl {
 
   TPaintBoxCanvas* Canvas() { return canvas_.get(); }
   TNotifyEvent OnPaint;
+  // The pointer left the paint box.
+  TNotifyEvent OnMouseLeave;
 
   // What the view shows: the pixels of rect rendered through Qt's paint
   // path, as a 24-bit bitmap; for tests and checks.
@@ -112,6 +114,7 @@ class TPaintBox : public QWidget, public TControl {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   std::unique_ptr<TPaintBoxCanvas> canvas_;

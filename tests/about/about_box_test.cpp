@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QPalette>
+
+#include "about/version.h"
+
 #include "host/toolkit/application.h"
 #include "host/toolkit/screen.h"
 #include "host/toolkit/shell.h"
@@ -16,9 +20,17 @@ TEST(FormAbout, ShowsTheProductTheVersionAndTwoLinks) {
   EXPECT_EQ(about.Caption(), "About Pictor");
   EXPECT_EQ(about.lblProduct->Caption(), "Pictor");
   EXPECT_TRUE(about.lblVersion->Caption().starts_with("version 1.1a"));
+  // The one version pictor --version prints too.
+  EXPECT_EQ(about.lblVersion->Caption(), std::string("version ") + kPictorVersion);
+  about.lblVersion->ensurePolished();
+  const QColor text = about.lblVersion->palette().color(QPalette::WindowText);
   for (TLabel* link : {about.lblReadme, about.lblHome}) {
     EXPECT_EQ(link->Cursor(), crHandPoint);
     EXPECT_TRUE(static_cast<bool>(link->OnClick));
+    // Links look like links: underlined, in a colour of their own.
+    link->ensurePolished();
+    EXPECT_TRUE(link->font().underline());
+    EXPECT_NE(link->palette().color(QPalette::WindowText), text);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "host/graphics/bitmap.h"
 #include "host/graphics/canvas.h"
@@ -39,6 +40,18 @@ void WriteIconFile(const std::string& fileName, int w, int h, std::uint32_t colo
   }
   f.insert(f.end(), maskRow * h, 0);  // AND mask: every pixel shown
   WriteBytes(fileName, f);
+}
+
+int AsUnprivilegedUser(const std::function<int()>& fn) {
+  if (geteuid() != 0) return fn();
+  const pid_t child = fork();
+  if (child == 0) {
+    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(99);
+    _exit(fn());
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 ProgramRun RunProgram(const std::string& args, const std::string& env, const std::string& cwd) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "tests/support/temp_files.h"
@@ -12,6 +13,10 @@ namespace pictor::testing {
 void WriteBitmapFile(const std::string& fileName, int w, int h, std::uint32_t color);
 // A w x h icon file of one 32-bit image, every pixel opaque color (BGR order as in TColor).
 void WriteIconFile(const std::string& fileName, int w, int h, std::uint32_t color);
+
+// Runs fn as an unprivileged user (root may write any file): in a child
+// process when the test runs as root. Returns fn's result.
+int AsUnprivilegedUser(const std::function<int()>& fn);
 
 struct ProgramRun {
   int exitCode = -1;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QWindow>
+#include <filesystem>
 #include <sstream>
 
 #include "app/exit_codes.h"
@@ -194,6 +195,34 @@ TEST_F(EditEndToEnd, TheSampleIsEditedAsACopyAndSavedInTheCurrentFolder) {
   EXPECT_EQ(Run("", folder.Path()), kExitOk) << err;
   EXPECT_NE(out.find("sample.bmp"), std::string::npos) << out;
   EXPECT_EQ(folder.Names(), Names{"sample.bmp"});
+}
+
+TEST_F(EditEndToEnd, AFailedWriteAfterOkLeavesTheEditInARecoveryFile) {
+  TempFolder data;
+  setenv("XDG_DATA_HOME", data.Path().c_str(), 1);
+  std::filesystem::create_directory(folder / "sub");
+  testing::WriteBitmapFile(folder / "sub/a.bmp", 3, 3, 0xFFFFFF);
+  testing::WriteBitmapFile(folder / "other.bmp", 5, 4, 0x0000FF);
+  test_hooks::ScriptFileDialog(folder / "other.bmp");
+  test_hooks::ScriptModal([&](TForm& form) {
+    std::filesystem::remove_all(folder / "sub");  // the target goes while the editor is open
+    Button(form, "btLoadFile").Click();
+  });
+  EXPECT_EQ(Run(folder / "sub/a.bmp"), kExitError);
+  const std::string recovered = data / "pictor/a-recovered.bmp";
+  EXPECT_NE(err.find("saved in " + recovered), std::string::npos) << err;
+  EXPECT_EQ(LoadAs<TBitmap>(recovered)->Width(), 5);
+  unsetenv("XDG_DATA_HOME");
+
+  // "File..." whose file dialog is cancelled says so.
+  testing::WriteBitmapFile(folder / "b.bmp", 3, 3, 0xFFFFFF);
+  test_hooks::ScriptFileDialog(std::nullopt);
+  test_hooks::ScriptModal([](TForm& form) {
+    ClickPaintBox(form, 1, 1);
+    Button(form, "btLoadFile").Click();
+  });
+  EXPECT_EQ(Run(folder / "b.bmp"), kExitOk) << err;
+  EXPECT_NE(out.find("file dialog cancelled"), std::string::npos) << out;
 }
 
 TEST_F(EditEndToEnd, AWriteThatFailsIsAnErrorAndLeavesTheFileAsItWas) {

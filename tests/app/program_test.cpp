@@ -1,6 +1,7 @@
 // pictor run as a program: its command line, exit codes and messages.
 #include <gtest/gtest.h>
 
+#include "about/version.h"
 #include "app/exit_codes.h"
 #include "app_test_support.h"
 
@@ -24,6 +25,16 @@ TEST(Program, HelpAndVersion) {
   const auto version = RunProgram("--version");
   EXPECT_EQ(version.exitCode, kExitOk);
   EXPECT_TRUE(Contains(version.out, "pictor 1.")) << version.out;
+  // The version the about box shows.
+  EXPECT_EQ(version.out, std::string("pictor ") + kPictorVersion + "\n");
+}
+
+TEST(Program, WithoutADisplayItSaysSoWithItsOwnExitCode) {
+  TempFolder folder;
+  const auto run = RunProgram("", "QT_QPA_PLATFORM= DISPLAY= WAYLAND_DISPLAY=", folder.Path());
+  EXPECT_EQ(run.exitCode, kExitDisplay);
+  EXPECT_TRUE(Contains(run.err, "cannot open the display")) << run.err;
+  EXPECT_TRUE(folder.Names().empty());
 }
 
 TEST(Program, AWrongCommandLineIsAUsageError) {

@@ -14,6 +14,7 @@
 namespace pictor {
 namespace {
 
+using testing::AsUnprivilegedUser;
 using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
@@ -57,20 +58,6 @@ TEST(SafeWrite, AFailedReplaceLeavesTheFileAsItWasAndNoTemporaryFile) {
   }
   EXPECT_EQ(ReadBytes(folder / "a.bmp"), (Bytes{1, 2, 3}));
   EXPECT_EQ(folder.Names(), Names{"a.bmp"});
-}
-
-// Runs fn as an unprivileged user (root may write any file): in a child
-// process when the test runs as root. Returns fn's result.
-int AsUnprivilegedUser(const std::function<int()>& fn) {
-  if (geteuid() != 0) return fn();
-  const pid_t child = fork();
-  if (child == 0) {
-    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(99);
-    _exit(fn());
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 TEST(SafeWrite, AFileTheUserMayNotWriteIsNotReplaced) {

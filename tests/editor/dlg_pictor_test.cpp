@@ -89,6 +89,39 @@ TEST(DlgPictor, SetFrameStartsANewDocumentFromAnyBitmap) {
   EXPECT_EQ(a.Bitmap().Canvas()->Pixels(0, 0), clWhite);
 }
 
+TEST(DlgPictor, SetFrameDropsThePreviousFramesTextAndStartsUnmodified) {
+  TdlgPictor dialog;
+  TdlgPictorAccess a(dialog);
+  // Text typed at a place on the first frame, not yet written.
+  dialog.sbText->SetDown(true);
+  dialog.sbText->Click();
+  dialog.PaintBoxMouseDown(dialog.PaintBox, mbLeft, {}, 2, 2);
+  dialog.PaintBoxMouseUp(dialog.PaintBox, mbLeft, {}, 2, 2);
+  std::string typed = "W";
+  dialog.FormKeyPress(&dialog, typed);
+
+  auto frame = PatternBitmap(pf24bit, 30, 20);
+  dialog.SetFrame(frame.get());
+  EXPECT_FALSE(a.Modified());
+  EXPECT_EQ(a.History().Count(), 1);
+  EXPECT_EQ(a.HistoryIndex(), 0);
+  EXPECT_FALSE(dialog.CanUndo());
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 30; ++x)
+      ASSERT_EQ(a.Bitmap().Canvas()->Pixels(x, y), frame->Canvas()->Pixels(x, y)) << x << "," << y;
+  EXPECT_TRUE(dialog.sbMarquee->Down());
+}
+
+TEST(DlgPictor, TheWindowCannotBeShrunkBelowItsDesignSize) {
+  TdlgPictor dialog;
+  const int width = dialog.Width();
+  const int height = dialog.Height();
+  dialog.Show();
+  dialog.SetBounds(dialog.Left(), dialog.Top(), width / 2, height / 2);
+  EXPECT_EQ(dialog.Width(), width);
+  EXPECT_EQ(dialog.Height(), height);
+}
+
 TEST(DlgPictor, GetFrameReturnsTheWindowOwnBitmapWithTheMarqueeSelected) {
   TdlgPictor dialog;
   TdlgPictorAccess a(dialog);

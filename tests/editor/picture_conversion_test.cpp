@@ -57,6 +57,35 @@ TEST(TakeInPicture, APictureBitmapIsCopiedWithItsFormatThenGetsItsStandardPalett
   }
 }
 
+TEST(TakeInPicture, ATransparentBitmapIsEditedOpaqueAndKeepsItsTransparencyOnWriteBack) {
+  TPicture picture;
+  auto source = MakeBitmap(pf24bit, 4, 3);
+  source->Canvas()->SetPixels(0, 0, clRed);
+  source->SetTransparentColor(clRed);
+  source->SetTransparent(true);
+  picture.Assign(source.get());
+  auto working = StartingImage();
+  TakeInPicture(&picture, *working);
+
+  // Every pixel shows, the transparent colour's too, also where it is painted.
+  working->Canvas()->SetPixels(3, 2, clRed);
+  TBitmap shown;
+  shown.SetPixelFormat(pf24bit);
+  shown.SetSize(4, 3);
+  shown.Canvas()->Brush.Color = clBlue;
+  shown.Canvas()->FillRect(Rect(0, 0, 4, 3));
+  shown.Canvas()->Draw(0, 0, working.get());
+  EXPECT_EQ(shown.Canvas()->Pixels(0, 0), clRed);
+  EXPECT_EQ(shown.Canvas()->Pixels(3, 2), clRed);
+
+  WriteBackPicture(&picture, *working);
+  TBitmap* written = picture.Bitmap();
+  EXPECT_TRUE(written->Transparent());
+  EXPECT_EQ(written->TransparentMode(), tmFixed);
+  EXPECT_EQ(written->TransparentColor(), clRed);
+  EXPECT_EQ(written->Canvas()->Pixels(3, 2), clRed);
+}
+
 TEST(TakeInPicture, ABitmapObjectIsCopiedAndAnEmptyOneBecomesFourBit) {
   auto source = MakeBitmap(pf1bit, 5, 4);
   auto working = StartingImage();

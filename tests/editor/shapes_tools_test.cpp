@@ -60,6 +60,16 @@ TEST_F(ShapesTest, ALineLeavesOutItsEndPixelAndIsCommittedAtRelease) {
   EXPECT_EQ(Pixel(20, 21), clBlue);
 }
 
+TEST_F(ShapesTest, AClickWithTheLineToolLeavesNoDotAtAnyWidth) {
+  Choose(dialog.sbLine);
+  for (TSpeedButton* width : {dialog.sbLine1, dialog.sbLine2, dialog.sbLine3}) {
+    Choose(width);
+    Click(Point(10, 10));
+    Drag(20, 10, 20, 10, mbRight);
+    EXPECT_TRUE(Painted().empty()) << t.PenWidth();
+  }
+}
+
 TEST_F(ShapesTest, ARectangleIsTheSameDraggedEitherWay) {
   for (TPixelFormat format : {pf24bit, pf4bit}) {
     Open(40, 30, format);

@@ -2,6 +2,9 @@
 // view), the preview and the tip overlay, and the zoom buttons and tool.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QEvent>
+
 #include "editor/dlg_pictor.h"
 #include "tests/editor/dlg_pictor_access.h"
 #include "tests/support/pattern_bitmap.h"
@@ -29,6 +32,15 @@ class ViewTest : public ::testing::Test {
       for (int x = 0; x < 6 * zoom; ++x)
         ASSERT_EQ(dialog.PaintBox->ViewPixel(x, y), a.Bitmap().Canvas()->Pixels(x / zoom, y / zoom))
             << "zoom " << zoom << " at " << x << "," << y;
+  }
+
+  bool ViewShowsImage(int zoom) {
+    const auto view = dialog.PaintBox->ViewImage(Rect(0, 0, 6 * zoom, 4 * zoom));
+    for (int y = 0; y < 4 * zoom; ++y)
+      for (int x = 0; x < 6 * zoom; ++x)
+        if (view->Canvas()->Pixels(x, y) != a.Bitmap().Canvas()->Pixels(x / zoom, y / zoom))
+          return false;
+    return true;
   }
 
   TdlgPictor dialog;
@@ -115,6 +127,24 @@ TEST_F(ViewTest, TheTipShowsOverTheImageOnlyWhileThePointerIsOverIt) {
   // A second move off the image changes nothing more.
   dialog.ScrollBoxMouseMove(dialog.ScrollBox, {}, 3, 3);
   EXPECT_FALSE(a.MouseOverImage());
+}
+
+TEST_F(ViewTest, LeavingThePaintBoxForAnyControlRemovesTheTipAndThePosition) {
+  // At zoom 5 the image fills the view: the pointer leaves it straight onto
+  // the tool panel's buttons or the colour strip, never over the scroll box.
+  dialog.sbEraser->SetDown(true);
+  dialog.sbEraser->Click();
+  dialog.sbZoom2->SetDown(true);
+  dialog.Zoom();
+  dialog.PaintBoxMouseMove(dialog.PaintBox, {}, 12, 12);
+  ASSERT_NE(dialog.StatusBar1->SimpleText(), "");
+  ASSERT_FALSE(ViewShowsImage(5));  // the tip
+
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(dialog.PaintBox, &leave);
+  EXPECT_FALSE(a.MouseOverImage());
+  EXPECT_EQ(dialog.StatusBar1->SimpleText(), "");
+  EXPECT_TRUE(ViewShowsImage(5));
 }
 
 TEST_F(ViewTest, TheZoomToolTogglesBetweenOneAndFiveAndReturnsFromNine) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "host/graphics/bitmap.h"
@@ -51,6 +52,17 @@ TEST(FileStream, ErrorsNameTheFile) {
   } catch (const EFCreateError& e) {
     EXPECT_NE(e.Message().find(missing), std::string::npos) << e.Message();
   }
+  // A folder named like a picture is a folder, not a truncated picture.
+  const std::string folder = TempPath("folder.bmp");
+  std::filesystem::create_directories(folder);
+  TBitmap bitmap;
+  try {
+    bitmap.LoadFromFile(folder);
+    FAIL() << "loaded a folder";
+  } catch (const EFOpenError& e) {
+    EXPECT_NE(e.Message().find("directory"), std::string::npos) << e.Message();
+  }
+  std::filesystem::remove(folder);
 }
 
 TEST(FileStream, MemoryStreamsSaveAndLoadFiles) {

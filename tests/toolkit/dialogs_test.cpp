@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include "host/toolkit/application.h"
 #include "host/toolkit/dialogs.h"
@@ -78,6 +80,27 @@ TEST(MessageTest, CapturedMessagesAnswerAsScripted) {
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].Text, "NIL!");
   EXPECT_EQ(messages[0].Type, mtError);
+}
+
+TEST(MessageTest, TheWindowUnderABoxGetsTheKeyboardBackWhenTheBoxCloses) {
+  test_hooks::CaptureMessages(false);
+  TForm form;
+  form.show();
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  // The real box, closed with Enter as a user does; a desktop without a
+  // window manager then leaves the keyboard where it was last (here: with
+  // another window).
+  QWidget elsewhere;
+  QTimer::singleShot(0, &form, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    if (!box) return;
+    QTest::keyClick(box, Qt::Key_Return);
+    elsewhere.show();
+    QApplication::setActiveWindow(&elsewhere);
+  });
+  EXPECT_EQ(MessageDlg("The help file does not exist.", mtError, {mbOK}, 0), mrOk);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&form, 1000));
 }
 
 TEST(HelpTest, AMissingHelpFileIsAnErrorThatNamesIt) {

@@ -1,5 +1,6 @@
 #include "host/graphics/icon/ico_reader.h"
 
+#include <cstdint>
 #include <string>
 
 #include "host/graphics/errors.h"
@@ -24,9 +25,6 @@ int Get16(const std::uint8_t* p) { return p[0] | (p[1] << 8); }
 std::string Size(int width, int height) {
   return std::to_string(width) + " x " + std::to_string(height);
 }
-
-// A directory size byte against the image's real size: 0 stands for 256 or more.
-bool Matches(int entrySize, int size) { return entrySize == 0 ? size >= 256 : size == entrySize; }
 
 void CheckLimits(std::size_t index, int width, int height, const ImageLimits& limits) {
   const std::string name =
@@ -61,6 +59,21 @@ bool Better(const IconImageInfo& a, const IconImageInfo& b) {
 }  // namespace
 
 IconDirectory ReadIconDirectory(std::span<const std::uint8_t> file, const ImageLimits& limits) {
+  if (IsPng(file)) {
+    // Many web icons are a PNG file under an icon's name: an icon of one image.
+    IconDirectory directory;
+    directory.type = 1;
+    IconImageInfo& info = directory.images.emplace_back();
+    if (file.size() > UINT32_MAX) Fail("Icon file of PNG data is too large");
+    info.size = static_cast<std::uint32_t>(file.size());
+    try {
+      ReadImageHeader(file, info);
+    } catch (const EInvalidGraphic& e) {
+      Fail(std::string("Icon file of PNG data: ") + e.what());
+    }
+    CheckLimits(0, info.width, info.height, limits);
+    return directory;
+  }
   if (file.size() < kHeaderSize)
     Fail("Icon file is too short (" + std::to_string(file.size()) + " bytes) for a directory");
   const std::uint8_t* p = file.data();
@@ -96,9 +109,6 @@ IconDirectory ReadIconDirectory(std::span<const std::uint8_t> file, const ImageL
     } catch (const EInvalidGraphic& e) {
       Fail(name + ": " + e.what());
     }
-    if (!Matches(entry[0], info.width) || !Matches(entry[1], info.height))
-      Fail(name + " is " + Size(info.width, info.height) + " pixels, but the directory says " +
-           Size(entry[0] ? entry[0] : 256, entry[1] ? entry[1] : 256));
     CheckLimits(i, info.width, info.height, limits);
     if (Better(info, directory.images[directory.chosen])) directory.chosen = i;
   }

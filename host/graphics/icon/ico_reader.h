@@ -5,12 +5,13 @@
 // cursors, image count) and 16-byte entries (width and height, 0 meaning 256;
 // colour count; reserved; planes and bit count, or a cursor's hot spot; the
 // image's size and offset). Each image is an icon bitmap (icon_bitmap.h) or a PNG.
+// A file that is a PNG itself (as many web icons are) is an icon of that one image.
 //
 // Decisions:
 // - Every entry is checked: it must lie in the file after the directory, and
-//   its image header must be valid and give the entry's size (an entry size of
-//   0 accepts any size of 256 or more). The entry's colour count, planes and bit
-//   count are ignored: many writers fill them wrongly; the image header decides.
+//   its image header must be valid. The entry's size, colour count, planes and
+//   bit count are ignored: many writers fill them wrongly; the image header
+//   decides, within the size limits.
 // - The image shown is the largest by area, the deepest of those on a tie and
 //   the first of those on a further tie. Only that image is decoded.
 // - Sizes beyond the limits are refused before anything is allocated.

@@ -74,9 +74,17 @@ IconBitmapLayout ReadIconBitmapLayout(std::span<const std::uint8_t> data) {
   layout.colorsOffset = headerSize;
   const auto rows = static_cast<std::size_t>(layout.height);
   std::size_t end = 0;
-  if (!AddProduct(headerSize, layout.colorCount, 4, layout.pixelsOffset) ||
-      !AddProduct(layout.pixelsOffset, layout.pixelStride, rows, layout.maskOffset) ||
-      !AddProduct(layout.maskOffset, layout.maskStride, rows, end) || end > data.size())
+  const bool pixelsFit =
+      AddProduct(headerSize, layout.colorCount, 4, layout.pixelsOffset) &&
+      AddProduct(layout.pixelsOffset, layout.pixelStride, rows, layout.maskOffset);
+  if (pixelsFit && bitCount == 32 && layout.maskOffset <= data.size() &&
+      (!AddProduct(layout.maskOffset, layout.maskStride, rows, end) || end > data.size())) {
+    // Many writers leave out the mask of a 32-bit image: the alpha decides.
+    layout.hasMask = false;
+    return layout;
+  }
+  if (!pixelsFit || !AddProduct(layout.maskOffset, layout.maskStride, rows, end) ||
+      end > data.size())
     Fail("Icon image is truncated: its colours, pixels and mask need more than the " +
          std::to_string(data.size()) + " bytes it has");
   return layout;
@@ -101,7 +109,8 @@ BitmapImage DecodeIconBitmap(std::span<const std::uint8_t> data, const IconBitma
     for (int y = 0; y < layout.height; ++y) {
       const std::size_t fileRow = static_cast<std::size_t>(layout.height - 1 - y);
       const std::uint8_t* in = data.data() + layout.pixelsOffset + fileRow * layout.pixelStride;
-      const std::uint8_t* mask = data.data() + layout.maskOffset + fileRow * layout.maskStride;
+      const std::uint8_t* mask =
+          layout.hasMask ? data.data() + layout.maskOffset + fileRow * layout.maskStride : nullptr;
       std::uint8_t* out = image.Row(y);
       for (int x = 0; x < layout.width; ++x, out += 4) {
         if constexpr (L.indexed) {
@@ -121,9 +130,10 @@ BitmapImage DecodeIconBitmap(std::span<const std::uint8_t> data, const IconBitma
   if (layout.bitCount == 32 && !anyAlpha) {
     for (int y = 0; y < layout.height; ++y) {
       const std::size_t fileRow = static_cast<std::size_t>(layout.height - 1 - y);
-      const std::uint8_t* mask = data.data() + layout.maskOffset + fileRow * layout.maskStride;
+      const std::uint8_t* mask =
+          layout.hasMask ? data.data() + layout.maskOffset + fileRow * layout.maskStride : nullptr;
       std::uint8_t* out = image.Row(y);
-      for (int x = 0; x < layout.width; ++x) out[4 * x + 3] = Bit(mask, x) ? 0 : 255;
+      for (int x = 0; x < layout.width; ++x) out[4 * x + 3] = mask && Bit(mask, x) ? 0 : 255;
     }
   }
   return image;

@@ -23,18 +23,22 @@ struct IconBitmapLayout {
   std::size_t maskOffset = 0;
   std::size_t pixelStride = 0;
   std::size_t maskStride = 0;
+  // A 32-bit image may leave the mask out: its alpha channel is the mask.
+  bool hasMask = true;
 };
 
 // Checks the header and that the colour table, the rows and the mask all lie
-// in data. Throws EInvalidGraphic otherwise.
+// in data (a 32-bit image without room for the mask has none). Throws
+// EInvalidGraphic otherwise.
 IconBitmapLayout ReadIconBitmapLayout(std::span<const std::uint8_t> data);
 
 // Decodes to pf32bit with bytes B, G, R, A (straight alpha). Below 32 bits the
 // alpha is 0 where the mask is set and 255 elsewhere. At 32 bits the alpha
 // channel is used, unless it is 0 everywhere (as older writers leave it): then
-// the mask decides as below 32 bits. Indices past the colour table are black.
-// Pixels under a set mask bit keep their colour: "inverting" pixels (mask set,
-// colour not black) are simply transparent.
+// the mask decides as below 32 bits (without a mask, every pixel is opaque).
+// Indices past the colour table are black. Pixels under a set mask bit keep
+// their colour: "inverting" pixels (mask set, colour not black) are simply
+// transparent.
 BitmapImage DecodeIconBitmap(std::span<const std::uint8_t> data, const IconBitmapLayout& layout,
                           const ImageLimits& limits);
 

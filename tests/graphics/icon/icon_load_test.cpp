@@ -99,6 +99,37 @@ TEST(IconLoad, SizeByteZeroAcceptsLargerPng) {
   EXPECT_EQ(PictureAt(icon, 299, 259), 0x80102030u);
 }
 
+TEST(IconLoad, WhatOtherWritersEmitIsRead) {
+  // The image's own header decides its size, whatever the directory says.
+  Entry wrongSize = EntryFor(Solid(16, 16, 8, 0x0000AA));
+  wrongSize.height = 32;
+  wrongSize.width = 0;
+  Entry png;
+  png.data = Png(4, 4, std::vector<std::uint32_t>(16, 0xFF00FF00));
+  png.width = png.height = 3;
+  for (const Entry& entry : {wrongSize, png}) {
+    TIcon icon;
+    Load(icon, IconFile({entry}));
+    EXPECT_EQ(icon.Height(), entry.data == png.data ? 4 : 16);
+  }
+
+  // A 32-bit image without its mask: the alpha channel is the whole mask.
+  IconBitmap noMask = Solid(4, 2, 32, 0x123456);
+  noMask.pixels[0] = 0x00123456;
+  noMask.cutBytes = 2 * 4;  // the two mask rows
+  TIcon icon;
+  Load(icon, IconFile({EntryFor(noMask)}));
+  EXPECT_EQ(PictureAt(icon, 0, 0), 0x00123456u);
+  EXPECT_EQ(PictureAt(icon, 3, 1), 0xFF123456u);
+
+  // A PNG file named as an icon is an icon of that one image, saved unchanged.
+  TIcon favicon;
+  Load(favicon, png.data);
+  EXPECT_EQ(favicon.ImageCount(), 1);
+  EXPECT_EQ(PictureAt(favicon, 3, 3), 0xFF00FF00u);
+  EXPECT_EQ(Saved(favicon), png.data);
+}
+
 TEST(IconLoad, AcceptsCursors) {
   Entry e = EntryFor(Solid(4, 4, 24, 0x00FF00));
   e.planes = 2;  // hot spot (2, 3)
