@@ -19,7 +19,8 @@ namespace {
 bool SamePixels(const TBitmap& a, const TBitmap& b) {
   return a.Width() == b.Width() && a.Height() == b.Height() &&
          a.PixelFormat() == b.PixelFormat() && a.PixelBytes().size() == b.PixelBytes().size() &&
-         std::memcmp(a.PixelBytes().data(), b.PixelBytes().data(), a.PixelBytes().size()) == 0;
+         (a.Empty() ||
+          std::memcmp(a.PixelBytes().data(), b.PixelBytes().data(), a.PixelBytes().size()) == 0);
 }
 
 using Step = std::function<void(TdlgPictor&)>;
