@@ -196,6 +196,9 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
 
   // The shapes.
   void ResetPreview();
+  // Whether the preview equals the working bitmap outside its changed rectangle.
+  bool PreviewInStep() const;
+  void MatchPreview(const TBitmap& from, TBitmap& to);
   void PreparePreview(TMouseButton Button, bool filled);
   void SetFigureStyle();
   void CommitShape();
@@ -271,6 +274,8 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
   // The shapes: the preview (or the eraser's and brush's tip) and where the
   // view shows it, and the figure's points.
   std::unique_ptr<TBitmap> FShape;
+  // The working bitmap's ChangeCount() when the preview last equalled it.
+  std::uint64_t FPreviewBasis = ~std::uint64_t{0};
   TRect FShapeRect;
   TPoint FStartPoint;
   TPoint FEndPoint;

@@ -4,6 +4,7 @@
 #include "attributes/standard_palettes.h"
 #include "editor/copy_bitmap.h"
 #include "editor/dlg_pictor.h"
+#include "editor/history_budget.h"
 #include "editor/random.h"
 #include "editor/tool_options.h"
 #include "editor/tool_table.h"
@@ -32,7 +33,7 @@ void TdlgPictor::FormCreate(TObject*) {
   HelpFile = TApplication::ExeDir() + "Pictor.hlp";
   SetHelpContext(kHelpContext);
   RegisterPointers();
-  FHistory = std::make_unique<THistoryList>(kHistoryCapacity);
+  FHistory = std::make_unique<THistoryList>(kHistoryCapacity, HistoryBudget());
   FMouseOverImage = false;
   FSelected = false;
   FMoving = false;
@@ -66,10 +67,6 @@ void TdlgPictor::FormDestroy(TObject*) {
 void TdlgPictor::FormShow(TObject*) { Draw(); }
 
 void TdlgPictor::FormPaint(TObject*) { Draw(); }
-
-// An exact copy (size, pixel format, palette and pixels, as a save and a
-// load would give) without the round trip through the file format.
-void TdlgPictor::AssignShape() { FBitmap->Assign(FShape.get()); }
 
 void TdlgPictor::SetFrame(TBitmap* Bitmap) {
   // The previous frame's pending selection and text are dropped, so the tool

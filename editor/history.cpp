@@ -1,6 +1,8 @@
 // Undo and redo: a linear history of exact snapshots of the working bitmap,
-// taken after each change. At most kHistoryCapacity entries; the first, the
-// image the history started with, is never dropped.
+// taken after each change. At most kHistoryCapacity entries within the memory
+// budget; the first, the image the history started with, is never dropped.
+// The working bitmap's changed rectangle is cleared whenever it equals the
+// entry shown, so an entry costs what changed since the one before.
 #include "editor/dlg_pictor.h"
 #include "editor/tool_table.h"
 
@@ -11,12 +13,14 @@ void TdlgPictor::ClearHistory() { FHistory->Clear(); }
 void TdlgPictor::InitializeHistory() {
   ClearHistory();
   FHistoryIndex = -1;
+  FBitmap->MarkChanged(TBitmap::kEverywhere);
   if (FBitmap->Width() > 0 && FBitmap->Height() > 0) AddToHistory();
   UpdateHistoryButtons();
 }
 
 void TdlgPictor::AddToHistory() {
   FHistoryIndex = FHistory->Record(*FBitmap, FHistoryIndex);
+  FBitmap->ClearChanged();
   UpdateHistoryButtons();
 }
 
@@ -42,7 +46,8 @@ void TdlgPictor::Undo() {
   if (FHistoryIndex > 0) {
     // The index moves once the image is restored, so a failed restore
     // leaves the two matching.
-    FHistory->Restore(FHistoryIndex - 1, *FBitmap);
+    FHistory->Restore(FHistoryIndex - 1, *FBitmap, FHistoryIndex);
+    FBitmap->ClearChanged();
     --FHistoryIndex;
     if (tool.Has(TToolFlag::UsesPreview)) {
       FText.clear();
@@ -56,7 +61,8 @@ void TdlgPictor::Undo() {
 
 void TdlgPictor::Redo() {
   if (FHistoryIndex < FHistory->Count() - 1) {
-    FHistory->Restore(FHistoryIndex + 1, *FBitmap);
+    FHistory->Restore(FHistoryIndex + 1, *FBitmap, FHistoryIndex);
+    FBitmap->ClearChanged();
     ++FHistoryIndex;
     // The typed text and its position stay: typing goes on where it was.
     if (CurrentTool().Has(TToolFlag::UsesPreview)) ResetPreview();

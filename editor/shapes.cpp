@@ -1,6 +1,6 @@
 // The shape tools: line, curve, rectangle, polygon, round rectangle and
-// ellipse. Each press and drag step copies the working bitmap into the
-// preview FShape and draws the whole figure as it now stands onto the copy;
+// ellipse. Each press and drag step resets the preview FShape to the working
+// bitmap (preview.cpp) and draws the whole figure as it now stands onto it;
 // the figure reaches the working bitmap when it is committed.
 #include <algorithm>
 #include <cstdlib>
@@ -12,12 +12,6 @@
 #include "editor/tool_table.h"
 
 namespace pictor {
-// The preview becomes a copy of the working bitmap, shown over the whole view.
-void TdlgPictor::ResetPreview() {
-  FShapeRect = Rect(0, 0, FBitmap->Width() * FZoom, FBitmap->Height() * FZoom);
-  FShape->Assign(FBitmap.get());
-}
-
 void TdlgPictor::PreparePreview(TMouseButton Button, bool filled) {
   ResetPreview();
   // Another button keeps the colours the canvas had.

@@ -11,7 +11,16 @@ bool TSnapshot::SameGeometry(const TBitmap& bitmap) const {
          bitmap.PixelBytes().size() == stride_ * std::size_t(height_ > 0 ? height_ : 0);
 }
 
-std::shared_ptr<const TSnapshot> TSnapshot::Take(const TBitmap& bitmap, const TSnapshot* basis) {
+std::pair<std::size_t, std::size_t> TSnapshot::BlocksOfRows(int top, int bottom) const {
+  if (bottom <= top) return {0, 0};
+  const std::size_t first = static_cast<std::size_t>(top) * stride_ / kBlockSize;
+  const std::size_t end = static_cast<std::size_t>(bottom) * stride_;
+  return {first, std::min(blocks_.size(), (end + kBlockSize - 1) / kBlockSize)};
+}
+
+std::shared_ptr<const TSnapshot> TSnapshot::Take(const TBitmap& bitmap, const TSnapshot* basis,
+                                                 const TRect& changed,
+                                                 std::atomic<std::size_t>* account) {
   auto snapshot = std::make_shared<TSnapshot>();
   snapshot->width_ = bitmap.Width();
   snapshot->height_ = bitmap.Height();
@@ -22,43 +31,46 @@ std::shared_ptr<const TSnapshot> TSnapshot::Take(const TBitmap& bitmap, const TS
 
   const std::uint8_t* pixels = bitmap.PixelBytes().data();
   const std::size_t size = bitmap.Empty() ? 0 : bitmap.PixelBytes().size();
-  const bool share =
-      basis && basis->SameGeometry(bitmap) && basis->blocks_.size() * kBlockSize >= size;
-  snapshot->blocks_.reserve((size + kBlockSize - 1) / kBlockSize);
-  for (std::size_t offset = 0, i = 0; offset < size; offset += kBlockSize, ++i) {
+  const std::size_t count = (size + kBlockSize - 1) / kBlockSize;
+  const bool share = basis && basis->SameGeometry(bitmap) && basis->blocks_.size() == count;
+  snapshot->blocks_.resize(count);
+  // Outside the changed rows every block is the basis's.
+  std::pair<std::size_t, std::size_t> looked{0, count};
+  if (share) {
+    const TRect rows = IntersectRect(changed, TRect{0, 0, bitmap.Width(), bitmap.Height()});
+    looked = basis->BlocksOfRows(rows.Top, rows.Bottom);
+    std::copy(basis->blocks_.begin(), basis->blocks_.end(), snapshot->blocks_.begin());
+  }
+  for (std::size_t i = looked.first; i < looked.second; ++i) {
+    const std::size_t offset = i * kBlockSize;
     const std::size_t length = std::min(kBlockSize, size - offset);
-    if (share) {
-      const auto& old = basis->blocks_[i];
-      if (old->size() == length && std::memcmp(old->data(), pixels + offset, length) == 0) {
-        snapshot->blocks_.push_back(old);
-        continue;
-      }
-    }
-    snapshot->blocks_.push_back(
-        std::make_shared<const Block>(pixels + offset, pixels + offset + length));
+    if (share && basis->blocks_[i]->Holds(pixels + offset)) continue;
+    snapshot->blocks_[i] = std::make_shared<const Block>(pixels + offset, length, account);
   }
   return snapshot;
 }
 
-void TSnapshot::Restore(TBitmap& bitmap) const {
-  if (SameGeometry(bitmap)) {
-    std::uint8_t* pixels = bitmap.PixelBytes().data();
-    std::size_t offset = 0;
-    for (const auto& block : blocks_) {
-      if (std::memcmp(pixels + offset, block->data(), block->size()) != 0)
-        std::memcpy(pixels + offset, block->data(), block->size());
-      offset += block->size();
-    }
-    if (!std::ranges::equal(bitmap.PaletteEntries(), palette_)) bitmap.SetPaletteEntries(palette_);
-    return;
+void TSnapshot::Restore(TBitmap& bitmap, const TSnapshot* shown) const {
+  if (!SameGeometry(bitmap)) {
+    bitmap.NewImage(width_, height_, format_, palette_);
+    shown = nullptr;
   }
-  bitmap.NewImage(width_, height_, format_, palette_);
+  if (shown && (shown->stride_ != stride_ || shown->blocks_.size() != blocks_.size()))
+    shown = nullptr;
+  // Blocks shared with the snapshot shown are already in place unless the
+  // bitmap changed there since.
+  std::pair<std::size_t, std::size_t> changed{0, blocks_.size()};
+  if (shown) {
+    const TRect rows = bitmap.ChangedRect();
+    changed = BlocksOfRows(rows.Top, rows.Bottom);
+  }
   std::uint8_t* pixels = bitmap.PixelBytes().data();
-  std::size_t offset = 0;
-  for (const auto& block : blocks_) {
-    std::memcpy(pixels + offset, block->data(), block->size());
-    offset += block->size();
+  for (std::size_t i = 0; i < blocks_.size(); ++i) {
+    const bool inPlace =
+        shown && shown->blocks_[i] == blocks_[i] && (i < changed.first || i >= changed.second);
+    if (!inPlace) blocks_[i]->CopyTo(pixels + i * kBlockSize);
   }
+  if (!std::ranges::equal(bitmap.PaletteEntries(), palette_)) bitmap.SetPaletteEntries(palette_);
 }
 
 }  // namespace pictor

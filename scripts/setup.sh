@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   qt6-base-dev
-  libjpeg62-turbo-dev libpng-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
+  libjpeg62-turbo-dev libpng-dev libzstd-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
   fonts-liberation2 fonts-noto-core fonts-noto-cjk
   libgtest-dev libgmock-dev libbenchmark-dev
   imagemagick python3-pil

@@ -52,10 +52,12 @@ void TBitmap::Resize(int width, int height) {
     }
   }
   image_ = std::move(resized);
+  MarkChanged(kEverywhere);
 }
 
 void TBitmap::SetPixelFormat(TPixelFormat format) {
   if (format == image_.format) return;
+  MarkChanged(kEverywhere);
   OwnedPalette palette;
   if (IsIndexed(format)) {
     const bool fits = !image_.palette.empty() &&
@@ -78,6 +80,7 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
 
 void TBitmap::SetPalette(HPALETTE handle) {
   if (handle != HPALETTE{} && handle == image_.palette.handle()) return;
+  MarkChanged(kEverywhere);
   OwnedPalette palette(handle);
   if (!IsIndexed(image_.format)) {
     image_.palette = std::move(palette);
@@ -101,6 +104,7 @@ void TBitmap::Assign(const TGraphic* source) {
       std::memcpy(image_.pixels.data(), from.pixels.data(), from.pixels.size());
       image_.palette = from.palette.Copy();
       EnsurePalette(image_);
+      MarkChanged(kEverywhere);
     } else {
       BitmapImage copy = AllocateImage(from.width, from.height, from.format);
       if (!from.empty()) std::memcpy(copy.pixels.data(), from.pixels.data(), from.pixels.size());
@@ -141,7 +145,10 @@ std::span<const std::uint8_t> TBitmap::PixelBytes() const {
   return {image_.pixels.data(), image_.pixels.size()};
 }
 
-std::span<std::uint8_t> TBitmap::PixelBytes() { return {image_.pixels.data(), image_.pixels.size()}; }
+std::span<std::uint8_t> TBitmap::PixelBytes() {
+  MarkChanged(kEverywhere);
+  return {image_.pixels.data(), image_.pixels.size()};
+}
 
 void TBitmap::ReadRgbRow(int y, int x, int n, std::uint32_t* out) const {
   DecodeRow(image_, y, x, n, out);
@@ -150,6 +157,7 @@ void TBitmap::ReadRgbRow(int y, int x, int n, std::uint32_t* out) const {
 void TBitmap::WriteIndexRow(int y, std::span<const std::uint8_t> indices) {
   if (!IsIndexed(image_.format)) return;
   const int n = std::min(image_.width, static_cast<int>(indices.size()));
+  MarkChanged(TRect{0, y, n, y + 1});
   WithLayout(image_.format, [&](auto layout) {
     for (int x = 0; x < n; ++x) WritePixel(layout, image_.Row(y), x, indices[x]);
   });
@@ -163,6 +171,7 @@ std::span<const PALETTEENTRY> TBitmap::PaletteEntries() const {
 void TBitmap::SetPaletteEntries(std::span<const PALETTEENTRY> entries) {
   image_.palette = OwnedPalette::FromEntries(entries);
   EnsurePalette(image_);
+  MarkChanged(kEverywhere);
 }
 
 void TBitmap::NewImage(int width, int height, TPixelFormat format,
@@ -185,6 +194,19 @@ void TBitmap::DrawInto(TCanvas& canvas, const TRect& rect) const {
 void TBitmap::ReplaceImage(BitmapImage image) {
   EnsurePalette(image);
   image_ = std::move(image);
+  MarkChanged(kEverywhere);
+}
+
+TRect TBitmap::ChangedRect() const {
+  return IntersectRect(changed_, TRect{0, 0, image_.width, image_.height});
+}
+
+void TBitmap::MarkChanged(const TRect& rect) {
+  // Only the part on the bitmap (or on any bitmap) counts.
+  const TRect on = IntersectRect(NormalizedRect(rect), kEverywhere);
+  if (on.IsEmpty()) return;
+  ++changeCount_;
+  changed_ = UnionRect(changed_, on);
 }
 
 }  // namespace pictor

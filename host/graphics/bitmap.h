@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <span>
 
@@ -81,13 +82,17 @@ class TBitmap : public TGraphic {
   // RowBytes() apart (a multiple of four), each in the bit layout of the pixel
   // format: palette indices (the leftmost pixel in the high bits of a byte),
   // the 5-5-5 or 5-6-5 word, or blue, green, red (and a fourth byte at 32
-  // bits). Writes through these bypass the canvas.
+  // bits). Writes through these bypass the canvas; the writable views mark
+  // the whole image (or the row) changed.
   std::size_t RowBytes() const { return image_.stride; }
   std::span<const std::uint8_t> PixelBytes() const;
   std::span<std::uint8_t> PixelBytes();
   // Rows y (and the pixels named below) must lie in the bitmap.
   const std::uint8_t* ScanLine(int y) const { return image_.Row(y); }
-  std::uint8_t* ScanLine(int y) { return image_.Row(y); }
+  std::uint8_t* ScanLine(int y) {
+    MarkChanged(TRect{0, y, image_.width, y + 1});
+    return image_.Row(y);
+  }
   // n pixels of row y from column x as red << 16 | green << 8 | blue.
   void ReadRgbRow(int y, int x, int n, std::uint32_t* out) const;
   // Sets the first pixels of row y of a palette-format bitmap to these indices.
@@ -106,11 +111,32 @@ class TBitmap : public TGraphic {
   void DrawInto(TCanvas& canvas, const TRect& rect) const override;
 
   // The pixels, for the library's own code (codecs, canvas, conversions);
-  // code outside it uses the views above.
+  // code outside it uses the views above. The writable one marks the whole
+  // image changed.
   const BitmapImage& Image() const { return image_; }
-  BitmapImage& Image() { return image_; }
+  BitmapImage& Image() {
+    MarkChanged(kEverywhere);
+    return image_;
+  }
+  // The writable pixels for code that marks what it writes itself (the canvas).
+  BitmapImage& ImageForDrawing() { return image_; }
   // Replaces the image (size, format, pixels, palette) at once.
   void ReplaceImage(BitmapImage image);
+
+  // The rectangle that holds every pixel written since ClearChanged() (or
+  // since the bitmap was made), within the bitmap. The canvas adds the box of
+  // each drawing; everything else that may change the pixels or the palette
+  // (the writable views, Assign, loading, a new size, format or palette) adds
+  // the whole image. Lets a copy of the bitmap be brought up to date by
+  // copying only that rectangle.
+  TRect ChangedRect() const;
+  void MarkChanged(const TRect& rect);
+  void ClearChanged() { changed_ = TRect{}; }
+  // Grows with every mark: equal counts mean pixels and palette are as they were.
+  std::uint64_t ChangeCount() const { return changeCount_; }
+  // A rectangle that holds every image.
+  static constexpr TRect kEverywhere{0, 0, std::numeric_limits<int>::max(),
+                                     std::numeric_limits<int>::max()};
 
  private:
   void Resize(int width, int height);
@@ -120,6 +146,8 @@ class TBitmap : public TGraphic {
   TTransparentMode transparentMode_ = TTransparentMode::tmAuto;
   TColor transparentColor_ = clWhite;
   bool ignorePalette_ = false;
+  TRect changed_ = kEverywhere;
+  std::uint64_t changeCount_ = 0;
 };
 
 }  // namespace pictor

@@ -1,6 +1,7 @@
 #include "host/graphics/canvas.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 #include "host/graphics/bitmap.h"
@@ -17,7 +18,10 @@ namespace pictor {
 class CanvasPainter {
  public:
   explicit CanvasPainter(TCanvas& canvas)
-      : canvas_(canvas), image_(canvas.bitmap_->Image()), clip_(canvas.clip_.get()) {}
+      : canvas_(canvas), image_(canvas.bitmap_->ImageForDrawing()), clip_(canvas.clip_.get()) {}
+
+  // Records that the operation writes nothing outside box.
+  void Marks(const TRect& box) { canvas_.bitmap_->MarkChanged(IntersectRect(box, Visible())); }
 
   BitmapImage& Image() { return image_; }
   TRect Visible() const {
@@ -79,15 +83,39 @@ class CanvasPainter {
   const SpanSet* clip_;
 };
 
+namespace {
+
+// The box of the points grown by margin on every side.
+TRect PointsBox(std::span<const TPoint> points, int margin) {
+  const TRect box = BoundsOf(points);
+  if (box.IsEmpty()) return box;
+  // In 64 bits: points near the ends of int stay in range.
+  auto clamp = [](long long v) {
+    return static_cast<int>(std::clamp<long long>(v, std::numeric_limits<int>::min(),
+                                                   std::numeric_limits<int>::max()));
+  };
+  return TRect{clamp(box.Left - 1LL - margin), clamp(box.Top - 1LL - margin),
+               clamp(box.Right + 1LL + margin), clamp(box.Bottom + 1LL + margin)};
+}
+
+// A figure's box (corners in either order) grown by the pen.
+TRect FigureMarkBox(int x1, int y1, int x2, int y2, int penWidth) {
+  const TPoint corners[2] = {{x1, y1}, {x2, y2}};
+  return PointsBox(corners, penWidth);
+}
+
+}  // namespace
+
 TCanvas::TCanvas(TBitmap* bitmap) : bitmap_(bitmap) {}
 TCanvas::~TCanvas() = default;
 
 TColor TCanvas::Pixels(int x, int y) const { return bitmap_->PixelColor(x, y); }
 
 void TCanvas::SetPixels(int x, int y, TColor color) {
-  BitmapImage& image = bitmap_->Image();
+  BitmapImage& image = bitmap_->ImageForDrawing();
   if (!image.Contains(x, y)) return;
   if (clip_ && !clip_->Contains(x, y)) return;
+  bitmap_->MarkChanged(TRect{x, y, x + 1, y + 1});
   WriteNative(image, x, y, ColorToNative(image, color));
 }
 
@@ -98,6 +126,7 @@ void TCanvas::LineTo(int x, int y) {
   PenPos = points[1];
   CanvasPainter painter(*this);
   if (!painter.HasPen()) return;
+  painter.Marks(PointsBox(points, painter.PenWidth()));
   SpanPainter pen = painter.PenPainter();
   if (painter.PenWidth() == 1 && painter.StyleIndex() == 0) {
     TraceLine(points[0], points[1], false, painter.Visible(),
@@ -111,12 +140,14 @@ void TCanvas::Polyline(std::span<const TPoint> points) {
   if (points.size() < 2) return;
   CanvasPainter painter(*this);
   if (!painter.HasPen()) return;
+  painter.Marks(PointsBox(points, painter.PenWidth()));
   painter.PenPainter().Spans(painter.PathPixels(points, false));
 }
 
 void TCanvas::Polygon(std::span<const TPoint> points) {
   if (points.size() < 2) return;
   CanvasPainter painter(*this);
+  painter.Marks(PointsBox(points, painter.PenWidth()));
   SpanSet outline;
   if (painter.HasPen()) outline = painter.PathPixels(points, true);
   if (painter.HasBrush() && points.size() >= 3) {
@@ -130,6 +161,7 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
 
 void TCanvas::PolyPolygon(std::span<const TPoint> points, std::span<const int> counts) {
   CanvasPainter painter(*this);
+  painter.Marks(PointsBox(points, painter.PenWidth()));
   SpanSet outline;
   std::size_t start = 0;
   for (int count : counts) {
@@ -182,17 +214,20 @@ void DrawFigure(TCanvas& canvas, CanvasPainter& painter, const FigureBox& box, i
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   CanvasPainter painter(*this);
+  painter.Marks(FigureMarkBox(x1, y1, x2, y2, painter.PenWidth()));
   DrawFigure(*this, painter, FigureBox{x1, y1, x2, y2, 0, 0}, painter.PenWidth());
 }
 
 void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int w, int h) {
   CanvasPainter painter(*this);
+  painter.Marks(FigureMarkBox(x1, y1, x2, y2, painter.PenWidth()));
   DrawFigure(*this, painter, FigureBox{x1, y1, x2, y2, std::abs(w), std::abs(h)},
              painter.PenWidth());
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   CanvasPainter painter(*this);
+  painter.Marks(FigureMarkBox(x1, y1, x2, y2, painter.PenWidth()));
   const int w = std::abs(x2 - x1), h = std::abs(y2 - y1);
   DrawFigure(*this, painter, FigureBox{x1, y1, x2, y2, w, h}, painter.PenWidth());
 }
@@ -202,6 +237,7 @@ void TCanvas::FillRect(const TRect& r) {
   if (!painter.HasBrush()) return;
   const TRect n = NormalizedRect(r);
   const TRect visible = IntersectRect(n, painter.Visible());
+  painter.Marks(visible);
   SpanPainter brush = painter.BrushPainter();
   for (int y = visible.Top; y < visible.Bottom; ++y) brush.Span(y, visible.Left, visible.Right);
 }
@@ -210,8 +246,14 @@ void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style) {
   CanvasPainter painter(*this);
   if (!painter.HasBrush()) return;
   SpanPainter brush = painter.BrushPainter();
+  // The filled area is known only as it is found: its box grows span by span.
+  TRect filled;
   FloodFillSpans(painter.Image(), x, y, color, style == TFillStyle::fsBorder,
-                 [&](int row, int x0, int x1) { brush.Span(row, x0, x1); });
+                 [&](int row, int x0, int x1) {
+                   filled = UnionRect(filled, TRect{x0, row, x1, row + 1});
+                   brush.Span(row, x0, x1);
+                 });
+  painter.Marks(filled);
 }
 
 void TCanvas::SetClipRegion(const SpanSet* region) {
@@ -250,7 +292,8 @@ bool SelectClipRgn(HDC dc, HRGN region) {
 bool InvertRgn(HDC dc, HRGN region) {
   const SpanSet* pixels = handles::LookupRegion(region);
   if (!pixels) return false;
-  BitmapImage& image = dc->Bitmap()->Image();
+  BitmapImage& image = dc->Bitmap()->ImageForDrawing();
+  dc->Bitmap()->MarkChanged(pixels->Bounds());
   // All ones: the top index of the depth, or white on true-colour formats.
   SpanPainter(image, dc->ClipRegion(), LayoutOf(image.format).AllOnes(), PixelMode::Xor)
       .Spans(*pixels);
@@ -276,7 +319,8 @@ int SetPolyFillMode(HDC dc, int mode) {
 bool FillRgn(HDC dc, HRGN region, TColor color) {
   const SpanSet* pixels = handles::LookupRegion(region);
   if (!pixels) return false;
-  BitmapImage& image = dc->Bitmap()->Image();
+  BitmapImage& image = dc->Bitmap()->ImageForDrawing();
+  dc->Bitmap()->MarkChanged(pixels->Bounds());
   SpanPainter(image, dc->ClipRegion(), ColorToNative(image, color), PixelMode::Copy).Spans(*pixels);
   return true;
 }

@@ -33,9 +33,12 @@ struct Sweep {
 
 void DrawArcFigure(TCanvas& canvas, ArcKind kind, int x1, int y1, int x2, int y2, int x3, int y3,
                    int x4, int y4) {
-  BitmapImage& image = canvas.Bitmap()->Image();
+  BitmapImage& image = canvas.Bitmap()->ImageForDrawing();
   const TRect box = NormalizedRect(TRect{x1, y1, x2, y2});
   if (box.IsEmpty() || image.empty()) return;
+  const int reach = std::max(canvas.Pen.Width, 1) + 1;
+  canvas.Bitmap()->MarkChanged(TRect{box.Left - reach, box.Top - reach, box.Right + reach,
+                                     box.Bottom + reach});
   const double cx2 = double(box.Left) + box.Right, cy2 = double(box.Top) + box.Bottom;
   Sweep sweep{{2.0 * x3 - cx2, cy2 - 2.0 * y3}, {2.0 * x4 - cx2, cy2 - 2.0 * y4}, false};
   sweep.full = Cross(sweep.start, sweep.end) == 0 &&

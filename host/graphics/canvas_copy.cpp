@@ -1,4 +1,6 @@
 // The copying operations of TCanvas: CopyRect, Draw, StretchDraw.
+#include <utility>
+
 #include "host/graphics/bitmap.h"
 #include "host/graphics/raster/blit.h"
 #include "host/graphics/canvas.h"
@@ -7,15 +9,17 @@ namespace pictor {
 
 void TCanvas::CopyRect(const TRect& dest, TCanvas* source, const TRect& sourceRect) {
   if (!source) return;
-  const BitmapImage& from = source->Bitmap()->Image();
+  const BitmapImage& from = std::as_const(*source->Bitmap()).Image();
+  bitmap_->MarkChanged(dest);
   if (source == this) {
     // Copying within one bitmap reads from a snapshot, so overlapping areas come out right.
     TBitmap snapshot;
     snapshot.Assign(bitmap_);
-    StretchBlit(bitmap_->Image(), dest, snapshot.Image(), sourceRect, BlitOptions{clip_.get()});
+    StretchBlit(bitmap_->ImageForDrawing(), dest, snapshot.Image(), sourceRect,
+                BlitOptions{clip_.get()});
     return;
   }
-  StretchBlit(bitmap_->Image(), dest, from, sourceRect, BlitOptions{clip_.get()});
+  StretchBlit(bitmap_->ImageForDrawing(), dest, from, sourceRect, BlitOptions{clip_.get()});
 }
 
 void TCanvas::Draw(int x, int y, const TGraphic* graphic) {
@@ -29,6 +33,7 @@ void TCanvas::StretchDraw(const TRect& rect, const TGraphic* graphic) {
 }
 
 void TCanvas::StretchDrawBitmap(const TRect& rect, const TBitmap& bitmap) {
+  bitmap_->MarkChanged(rect);
   BlitOptions options{clip_.get()};
   if (bitmap.Transparent()) {
     options.transparent = true;
@@ -37,11 +42,11 @@ void TCanvas::StretchDrawBitmap(const TRect& rect, const TBitmap& bitmap) {
   if (&bitmap == bitmap_) {
     TBitmap snapshot;
     snapshot.Assign(&bitmap);
-    StretchBlit(bitmap_->Image(), rect, snapshot.Image(),
+    StretchBlit(bitmap_->ImageForDrawing(), rect, snapshot.Image(),
                 TRect{0, 0, bitmap.Width(), bitmap.Height()}, options);
     return;
   }
-  StretchBlit(bitmap_->Image(), rect, bitmap.Image(), TRect{0, 0, bitmap.Width(), bitmap.Height()},
+  StretchBlit(bitmap_->ImageForDrawing(), rect, bitmap.Image(), TRect{0, 0, bitmap.Width(), bitmap.Height()},
               options);
 }
 

@@ -53,11 +53,14 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
   if (text.empty()) return;
   const TextLayout layout = LayOutText(Font, DecodeUtf8(text));
   const FontCellMetrics& m = layout.metrics;
-  BitmapImage& image = bitmap_->Image();
+  BitmapImage& image = bitmap_->ImageForDrawing();
   // Whatever the orientation, nothing lands farther than this from (x, y);
   // text wholly off the bitmap is skipped, which also keeps the sums below in range.
   const long long reach = static_cast<long long>(layout.width) + m.Height() + 2 * kMaxFontPixels;
   if (x + reach < 0 || x - reach > image.width || y + reach < 0 || y - reach > image.height) return;
+  auto bounded = [](long long v) { return static_cast<int>(std::clamp(v, -(1LL << 30), 1LL << 30)); };
+  bitmap_->MarkChanged(TRect{bounded(x - reach), bounded(y - reach), bounded(x + reach + 1),
+                             bounded(y + reach + 1)});
   const TextFrame frame(x, y, Font.Orientation);
   if (BkMode == OPAQUE) {
     // The cell takes the brush colour whatever the brush style.

@@ -1,6 +1,8 @@
 // Points and rectangles in pixel coordinates.
 #pragma once
 
+#include <span>
+
 namespace pictor {
 
 struct TPoint {
@@ -44,6 +46,31 @@ inline TRect IntersectRect(const TRect& a, const TRect& b) {
   TRect r{a.Left > b.Left ? a.Left : b.Left, a.Top > b.Top ? a.Top : b.Top,
           a.Right < b.Right ? a.Right : b.Right, a.Bottom < b.Bottom ? a.Bottom : b.Bottom};
   if (r.IsEmpty()) return TRect{};
+  return r;
+}
+
+// The smallest rectangle holding both; an empty one adds nothing.
+inline TRect UnionRect(const TRect& a, const TRect& b) {
+  if (a.IsEmpty()) return b.IsEmpty() ? TRect{} : b;
+  if (b.IsEmpty()) return a;
+  return TRect{a.Left < b.Left ? a.Left : b.Left, a.Top < b.Top ? a.Top : b.Top,
+               a.Right > b.Right ? a.Right : b.Right, a.Bottom > b.Bottom ? a.Bottom : b.Bottom};
+}
+
+// The smallest rectangle holding every point (empty for none), right and
+// bottom exclusive; a point at the largest int stays just outside.
+inline TRect BoundsOf(std::span<const TPoint> points) {
+  if (points.empty()) return {};
+  TRect r{points[0].X, points[0].Y, points[0].X, points[0].Y};
+  for (const TPoint& p : points) {
+    r.Left = p.X < r.Left ? p.X : r.Left;
+    r.Top = p.Y < r.Top ? p.Y : r.Top;
+    r.Right = p.X > r.Right ? p.X : r.Right;
+    r.Bottom = p.Y > r.Bottom ? p.Y : r.Bottom;
+  }
+  constexpr int kMost = 2147483647;
+  if (r.Right < kMost) ++r.Right;
+  if (r.Bottom < kMost) ++r.Bottom;
   return r;
 }
 

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <random>
+#include <set>
 
 #include "attributes/standard_palettes.h"
+#include "editor/history_budget.h"
 #include "host/graphics/canvas.h"
 #include "tests/support/pattern_bitmap.h"
 
@@ -89,11 +93,18 @@ TEST(HistoryList, SmallChangesShareTheUnchangedBlocks) {
   THistoryList history;
   history.Add(*bitmap);
   for (int i = 0; i < 5; ++i) {
+    // As the editor does: the bitmap now equals the newest entry.
+    bitmap->ClearChanged();
     bitmap->Canvas()->SetPixels(i * 100, i * 100, clFuchsia);
     history.Add(*bitmap);
   }
   EXPECT_EQ(history.Count(), 6);
-  EXPECT_EQ(history.MemoryUsed(), image + 5 * TSnapshot::kBlockSize + 6 * 216 * 4);
+  // Packing only lowers the figure.
+  EXPECT_LE(history.MemoryUsed(), image + 5 * TSnapshot::kBlockSize + 6 * 216 * 4);
+  std::set<const TSnapshot::Block*> blocks;
+  for (int i = 0; i < history.Count(); ++i)
+    for (const auto& block : history.Entry(i).Blocks()) blocks.insert(block.get());
+  EXPECT_EQ(blocks.size(), 12u + 5u);
 
   // Every entry still restores its own image.
   for (int i = 5; i >= 0; --i) {
@@ -154,6 +165,84 @@ TEST(HistoryList, RecordDropsTheEntriesAfterTheCurrentOneAndKeepsTheFirstWhenFul
   EXPECT_EQ(history.Count(), 2);
   history.Restore(1, out);
   ExpectSameImage(out, *states[4]);
+}
+
+// Random noise over a quarter of the image, at a place that depends on step.
+void NoiseQuarter(TBitmap& bitmap, int step, std::mt19937& random) {
+  const int w = bitmap.Width() / 2, h = bitmap.Height() / 2;
+  const int left = (step % 2) * w, top = (step / 2 % 2) * h;
+  for (int y = top; y < top + h; ++y) {
+    std::uint8_t* row = bitmap.ScanLine(y);
+    for (int x = left * 3; x < (left + w) * 3; ++x) row[x] = static_cast<std::uint8_t>(random());
+  }
+}
+
+TEST(HistoryList, KeepsWithinItsBudgetAndEveryKeptEntryRestoresExactly) {
+  // Noise does not pack: each change costs a quarter of the 3 MiB image, and
+  // 7 MiB hold the first image and a few changes only.
+  constexpr std::size_t kBudget = 7u << 20;
+  THistoryList history(19, kBudget);
+  std::mt19937 random(5);
+  auto bitmap = Patterned(pf24bit, 1024, 1024, 4);
+  std::vector<std::unique_ptr<TBitmap>> recorded;  // the image of each step
+  int current = -1;
+  for (int step = 0; step < 30; ++step) {
+    if (step > 0) NoiseQuarter(*bitmap, step, random);
+    current = history.Record(*bitmap, current);
+    bitmap->ClearChanged();
+    recorded.push_back(std::make_unique<TBitmap>());
+    recorded.back()->Assign(bitmap.get());
+    ASSERT_GE(history.Count(), std::min(step + 1, 3));
+    history.PackAll();
+    EXPECT_LE(history.MemoryUsed(), kBudget + 19 * 1024) << step;  // palettes aside
+  }
+  // The first, the one before the last and the last are kept; so are the
+  // entries between, in order, each the image of its own step.
+  const int count = history.Count();
+  ASSERT_LT(count, 19);
+  std::vector<int> steps{0};
+  for (int i = 1; i < count; ++i) steps.push_back(30 - count + i);
+  for (int i = count - 1; i >= 0; --i) {  // undo ...
+    history.Restore(i, *bitmap, i + 1 < count ? i + 1 : -1);
+    bitmap->ClearChanged();
+    ExpectSameImage(*bitmap, *recorded[steps[i]]);
+  }
+  for (int i = 1; i < count; ++i) {  // ... and redo
+    history.Restore(i, *bitmap, i - 1);
+    bitmap->ClearChanged();
+    ExpectSameImage(*bitmap, *recorded[steps[i]]);
+  }
+}
+
+TEST(HistoryList, UniformChangesPackToAFractionOfTheImage) {
+  TBitmap bitmap;
+  bitmap.SetPixelFormat(pf24bit);
+  bitmap.SetSize(1024, 1024);
+  THistoryList history;
+  int current = -1;
+  for (int i = 0; i < 19; ++i) {
+    bitmap.Canvas()->Brush.Color = i % 2 ? clNavy : clYellow;
+    bitmap.Canvas()->FillRect(Rect(0, 0, 1024, 1024));
+    current = history.Record(bitmap, current);
+    bitmap.ClearChanged();
+  }
+  history.PackAll();
+  EXPECT_LT(history.MemoryUsed(), bitmap.PixelBytes().size() / 20);
+  history.Restore(4, bitmap, 18);
+  EXPECT_EQ(bitmap.Canvas()->Pixels(1023, 1023), clYellow);
+}
+
+TEST(HistoryBudget, ReadsWholeMiBAndFallsBackToAQuarterOfTheMemory) {
+  EXPECT_EQ(ParseHistoryBudget("64"), std::size_t{64} << 20);
+  for (const char* bad : {"", "0", "-5", "12x", " 7", "99999999999999999999"})
+    EXPECT_EQ(ParseHistoryBudget(bad), std::nullopt) << bad;
+  EXPECT_GT(DefaultHistoryBudget(), 0u);
+  EXPECT_LE(DefaultHistoryBudget(), std::size_t{2} << 30);
+  ::setenv(kHistoryBudgetVariable, "3", 1);
+  EXPECT_EQ(HistoryBudget(), std::size_t{3} << 20);
+  ::setenv(kHistoryBudgetVariable, "lots", 1);
+  EXPECT_EQ(HistoryBudget(), DefaultHistoryBudget());
+  ::unsetenv(kHistoryBudgetVariable);
 }
 
 }  // namespace

@@ -69,20 +69,6 @@ std::vector<std::vector<TPoint>> ClipPolyline(std::span<const TPoint> points, bo
   return pieces;
 }
 
-TRect BoundsOf(std::span<const TPoint> points) {
-  if (points.empty()) return {};
-  TRect r{points[0].X, points[0].Y, points[0].X, points[0].Y};
-  for (const TPoint& p : points) {
-    r.Left = std::min(r.Left, p.X);
-    r.Top = std::min(r.Top, p.Y);
-    r.Right = std::max(r.Right, p.X);
-    r.Bottom = std::max(r.Bottom, p.Y);
-  }
-  ++r.Right;
-  ++r.Bottom;
-  return r;
-}
-
 bool AllInside(std::span<const TPoint> points, const TRect& box) {
   for (const TPoint& p : points)
     if (p.X < box.Left || p.X >= box.Right || p.Y < box.Top || p.Y >= box.Bottom) return false;

@@ -21,9 +21,6 @@ int RoundCoord(double v);
 std::vector<std::vector<TPoint>> ClipPolyline(std::span<const TPoint> points, bool closed,
                                               const TRect& box);
 
-// The bounding box of the points, right and bottom exclusive.
-TRect BoundsOf(std::span<const TPoint> points);
-
 // Whether all points lie in box.
 bool AllInside(std::span<const TPoint> points, const TRect& box);
 

@@ -1,0 +1,48 @@
+// One block of a history snapshot's pixel bytes. A block is kept as it was
+// copied until it is packed with zstd (by the history's background packer,
+// or at once when the history must free memory); either way it gives back
+// exactly the bytes it was made from.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+#include <vector>
+
+namespace pictor {
+
+class TSnapshotBlock {
+ public:
+  // A copy of size bytes at data. The bytes the block holds are added to
+  // *account (when given) for as long as the block lives.
+  TSnapshotBlock(const std::uint8_t* data, std::size_t size, std::atomic<std::size_t>* account);
+  ~TSnapshotBlock();
+  TSnapshotBlock(const TSnapshotBlock&) = delete;
+  TSnapshotBlock& operator=(const TSnapshotBlock&) = delete;
+
+  // Bytes of pixels the block stands for.
+  std::size_t Size() const { return size_; }
+  // Bytes the block holds now: its copy, or the packed form once smaller.
+  std::size_t StoredBytes() const;
+  bool Packed() const;
+  // Whether the block is known to equal the size bytes at data without
+  // unpacking: true only for an unpacked block of the same bytes.
+  bool Holds(const std::uint8_t* data) const;
+  // Writes the block's bytes to out (Size() bytes).
+  void CopyTo(std::uint8_t* out) const;
+  // Packs the block unless it is packed already; a block that does not shrink
+  // keeps its copy. Safe to call from any thread.
+  void Pack() const;
+
+ private:
+  const std::size_t size_;
+  std::atomic<std::size_t>* account_;
+  mutable std::mutex mutex_;
+  mutable std::vector<std::uint8_t> bytes_;
+  mutable bool packed_ = false;  // bytes_ holds the zstd frame
+  mutable bool packing_ = false;  // a Pack call is at work
+  mutable bool tried_ = false;    // Pack has run
+};
+
+}  // namespace pictor
