@@ -4,6 +4,8 @@ output and prints measured time, reference time and their ratio per case.
 
 Usage: ratios.py RESULTS.json [MORE.json ...] [--markdown]
 With repetitions the median is used; times are CPU times in milliseconds.
+A case with the counters after_MiB and before_MiB shows those (the
+resident set after an operation against before it) in place of the times.
 Several files are several processes of the same program: the row shows the
 process of median ratio and, beside it, the worst ratio of any process; a
 bound holds when the worst process is within it.
@@ -54,6 +56,20 @@ def rows(runs):
             target = None  # reported beside its reference, no bound
         verdict = "" if target is None else ("ok" if ratio <= target else "MISSED")
         out.append((case, ms(measured), ms(reference), ratio, target, verdict))
+    # Memory cases: the resident set after against before, in MiB.
+    for name, run in runs.items():
+        if "after_MiB" not in run or "before_MiB" not in run:
+            continue
+        case = name.split("/")[0] + " (MiB)"
+        if run.get("error_occurred"):
+            out.append((case, None, None, None, None,
+                        "ERROR: " + (run.get("error_message") or "?")))
+            continue
+        after, before = run["after_MiB"], run["before_MiB"]
+        ratio = after / before
+        target = run.get("target")
+        verdict = "" if target is None else ("ok" if ratio <= target else "MISSED")
+        out.append((case, after, before, ratio, target, verdict))
     return out
 
 

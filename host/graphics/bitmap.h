@@ -122,4 +122,9 @@ class TBitmap : public TGraphic {
   bool ignorePalette_ = false;
 };
 
+// Gives the memory of images already freed back to the system: the block kept
+// for the next image of its size and the free pages of the heap (the history's
+// pixel blocks, copies). For when a window with big pictures closes.
+void ReleaseFreedImageMemory();
+
 }  // namespace pictor
