@@ -43,8 +43,8 @@ BenchFn Draw(Figure figure) {
 }
 
 [[maybe_unused]] const bool kRegistered = [] {
-  RegisterPair("Rectangle24", 3, kBytes, Draw(Figure::kRectangle), MemsetReference(kBytes));
-  RegisterPair("Ellipse24", 3, kBytes, Draw(Figure::kEllipse), MemsetReference(kBytes));
+  RegisterPair("Rectangle24", 2, kBytes, Draw(Figure::kRectangle), MemsetReference(kBytes));
+  RegisterPair("Ellipse24", 2, kBytes, Draw(Figure::kEllipse), MemsetReference(kBytes));
   return true;
 }();
 

@@ -11,14 +11,17 @@
 namespace pictor::bench {
 namespace {
 
-// The peak resident set of this process in bytes (VmHWM), or 0.
-std::size_t PeakResident() {
+// A size line of /proc/self/status ("VmHWM:", "VmRSS:") in bytes, or 0.
+std::size_t StatusBytes(const std::string& key) {
   std::ifstream status("/proc/self/status");
   std::string line;
   while (std::getline(status, line))
-    if (line.rfind("VmHWM:", 0) == 0) return std::stoull(line.substr(6)) * 1024;
+    if (line.rfind(key, 0) == 0) return std::stoull(line.substr(key.size())) * 1024;
   return 0;
 }
+
+// The peak resident set of this process in bytes, or 0.
+std::size_t PeakResident() { return StatusBytes("VmHWM:"); }
 
 bool ResetPeakResident() {
   std::FILE* f = std::fopen("/proc/self/clear_refs", "w");
@@ -28,6 +31,8 @@ bool ResetPeakResident() {
 }
 
 }  // namespace
+
+std::size_t ResidentMemory() { return StatusBytes("VmRSS:"); }
 
 std::optional<std::size_t> PeakMemoryGrowth(const std::function<void()>& fn) {
   int pipeEnds[2];

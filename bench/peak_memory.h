@@ -1,4 +1,5 @@
-// The memory an operation needs at its peak, measured by the operating system.
+// The memory an operation needs at its peak, and the memory the process
+// holds, as the operating system counts them.
 #pragma once
 
 #include <cstddef>
@@ -13,5 +14,9 @@ namespace pictor::bench {
 // C libraries allocate (fonts, FreeType) does. nullopt where the system
 // cannot tell.
 std::optional<std::size_t> PeakMemoryGrowth(const std::function<void()>& fn);
+
+// The resident set of this process now (VmRSS), in bytes; 0 where the system
+// cannot tell.
+std::size_t ResidentMemory();
 
 }  // namespace pictor::bench

@@ -2,8 +2,13 @@
 """Pairs "<case>/measured" with "<case>/reference" in Google Benchmark JSON
 output and prints measured time, reference time and their ratio per case.
 
-Usage: ratios.py RESULTS.json [--markdown]
+Usage: ratios.py RESULTS.json [MORE.json ...] [--markdown]
 With repetitions the median is used; times are CPU times in milliseconds.
+A case with the counters after_MiB and before_MiB shows those (the
+resident set after an operation against before it) in place of the times.
+Several files are several processes of the same program: the row shows the
+process of median ratio and, beside it, the worst ratio of any process; a
+bound holds when the worst process is within it.
 """
 import json
 import sys
@@ -51,6 +56,20 @@ def rows(runs):
             target = None  # reported beside its reference, no bound
         verdict = "" if target is None else ("ok" if ratio <= target else "MISSED")
         out.append((case, ms(measured), ms(reference), ratio, target, verdict))
+    # Memory cases: the resident set after against before, in MiB.
+    for name, run in runs.items():
+        if "after_MiB" not in run or "before_MiB" not in run:
+            continue
+        case = name.split("/")[0] + " (MiB)"
+        if run.get("error_occurred"):
+            out.append((case, None, None, None, None,
+                        "ERROR: " + (run.get("error_message") or "?")))
+            continue
+        after, before = run["after_MiB"], run["before_MiB"]
+        ratio = after / before
+        target = run.get("target")
+        verdict = "" if target is None else ("ok" if ratio <= target else "MISSED")
+        out.append((case, after, before, ratio, target, verdict))
     return out
 
 
@@ -58,26 +77,51 @@ def fmt(value, pattern):
     return "-" if value is None else format(value, pattern)
 
 
+def combine(tables):
+    """One row per case over the processes: the median process's times and
+    ratio, the worst ratio, and the verdict on the worst."""
+    per_case = {}
+    for table in tables:
+        for row in table:
+            per_case.setdefault(row[0], []).append(row)
+    out = []
+    for case, runs in per_case.items():
+        failed = [r for r in runs if r[3] is None]
+        if failed:
+            out.append(failed[0] + (None,))
+            continue
+        ordered = sorted(runs, key=lambda r: r[3])
+        median = ordered[(len(ordered) - 1) // 2]
+        worst = ordered[-1]
+        target = median[4]
+        verdict = "" if target is None else ("ok" if worst[3] <= target else "MISSED")
+        out.append((case, median[1], median[2], median[3], target, verdict, worst[3]))
+    return out
+
+
 def main(argv):
-    if len(argv) < 2:
+    files = [a for a in argv[1:] if not a.startswith("--")]
+    if not files:
         print(__doc__.strip(), file=sys.stderr)
         return 2
-    with open(argv[1]) as f:
-        data = json.load(f)
-    table = rows(pick_runs(data["benchmarks"]))
-    header = ("case", "measured ms", "reference ms", "ratio", "target", "")
+    tables = []
+    for name in files:
+        with open(name) as f:
+            tables.append(rows(pick_runs(json.load(f)["benchmarks"])))
+    table = combine(tables)
+    header = ("case", "measured ms", "reference ms", "ratio", "worst", "target", "")
     cells = [header] + [
         (c, fmt(m, ".2f"), fmt(r, ".2f"), fmt(x, ".2f") + ("x" if x else ""),
-         fmt(t, "g") + ("x" if t else ""), v)
-        for c, m, r, x, t, v in table
+         fmt(w, ".2f") + ("x" if w else ""), fmt(t, "g") + ("x" if t else ""), v)
+        for c, m, r, x, t, v, w in table
     ]
     if "--markdown" in argv:
-        print("| " + " | ".join(header[:5]) + " | result |")
-        print("|" + "---|" * 6)
+        print("| " + " | ".join(header[:6]) + " | result |")
+        print("|" + "---|" * 7)
         for row in cells[1:]:
             print("| " + " | ".join(row) + " |")
     else:
-        widths = [max(len(row[i]) for row in cells) for i in range(6)]
+        widths = [max(len(row[i]) for row in cells) for i in range(7)]
         for row in cells:
             print("  ".join(cell.ljust(w) if i == 0 else cell.rjust(w)
                             for i, (cell, w) in enumerate(zip(row, widths))).rstrip())

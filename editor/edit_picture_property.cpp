@@ -9,12 +9,27 @@
 #include "editor/load_picture_file.h"
 #include "editor/picture_conversion.h"
 #include "editor/picture_file_types.h"
+#include "host/graphics/bitmap.h"
 #include "host/graphics/picture.h"
 #include "host/toolkit/dialogs.h"
 
 namespace pictor {
 
+namespace {
+
+// Made before the window, so that it ends after it: the memory of the
+// window's pictures, history and previews goes back to the system.
+struct FreedMemoryRelease {
+  FreedMemoryRelease() = default;
+  FreedMemoryRelease(const FreedMemoryRelease&) = delete;
+  FreedMemoryRelease& operator=(const FreedMemoryRelease&) = delete;
+  ~FreedMemoryRelease() { ReleaseFreedImageMemory(); }
+};
+
+}  // namespace
+
 bool EditPictureProperty(TObject* Obj) {
+  const FreedMemoryRelease release;
   // The window goes on every path, also when an error propagates.
   auto dialog = std::make_unique<TdlgPictor>();
   if (!Obj) {

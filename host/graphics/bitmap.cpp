@@ -9,6 +9,7 @@
 #include "host/graphics/errors.h"
 #include "host/graphics/pixels/pixel_access.h"
 #include "host/graphics/pixels/pixel_convert.h"
+#include "host/graphics/pixels/span_fill.h"
 
 namespace pictor {
 namespace {

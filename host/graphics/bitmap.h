@@ -150,4 +150,9 @@ class TBitmap : public TGraphic {
   std::uint64_t changeCount_ = 0;
 };
 
+// Gives the memory of images already freed back to the system: the block kept
+// for the next image of its size and the free pages of the heap (the history's
+// pixel blocks, copies). For when a window with big pictures closes.
+void ReleaseFreedImageMemory();
+
 }  // namespace pictor

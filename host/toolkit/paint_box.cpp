@@ -96,6 +96,9 @@ std::vector<TPoint> Offset(const std::vector<TPoint>& points, int dx, int dy) {
 
 bool Touches(const TRect& a, const TRect& b) { return !IntersectRect(a, b).IsEmpty(); }
 
+// The bytes of one band of a repaint (see TPaintBox::paintEvent).
+constexpr int kBandBytes = 256 << 10;
+
 }  // namespace
 
 TPaintBoxCanvas::TPaintBoxCanvas(TPaintBox* owner) : owner_(owner) {}
@@ -305,13 +308,20 @@ void TPaintBox::paintEvent(QPaintEvent* event) {
         IntersectRect(TRect{q.left(), q.top(), q.left() + q.width(), q.top() + q.height()},
                       TRect{0, 0, width(), height()});
     if (area.IsEmpty()) return;
+    // The area is drawn in bands of rows whose pixels stay in the processor's
+    // cache from rendering to the screen; only the pictures drawn are read
+    // from memory, each source row once.
+    const int bandHeight = std::clamp(kBandBytes / (4 * area.Width()), 1, area.Height());
     TBitmap tile;
-    tile.SetSize(area.Width(), area.Height());
-    TCanvas& c = *tile.Canvas();
-    c.Brush = TBrush{fill, bsSolid};
-    c.FillRect(TRect{0, 0, area.Width(), area.Height()});
-    RunGuarded([&] { canvas_->Render(tile, area); });
-    painter.drawImage(area.Left, area.Top, ToQImage(tile));
+    for (int top = area.Top; top < area.Bottom; top += bandHeight) {
+      const TRect band{area.Left, top, area.Right, std::min(top + bandHeight, area.Bottom)};
+      tile.SetSize(band.Width(), band.Height());
+      TCanvas& c = *tile.Canvas();
+      c.Brush = TBrush{fill, bsSolid};
+      c.FillRect(TRect{0, 0, band.Width(), band.Height()});
+      RunGuarded([&] { canvas_->Render(tile, band); });
+      painter.drawImage(band.Left, band.Top, ToQImage(tile));
+    }
     ++paintCount_;
     paintedPixels_ += static_cast<long long>(area.Width()) * area.Height();
   };

@@ -251,6 +251,33 @@ TEST(PaintBoxTest, OnPaintRunsAtRepaintWithoutAskingForAnother) {
   EXPECT_EQ(paints, 1);
 }
 
+TEST(PaintBoxTest, ALargeRepaintShowsExactlyWhatOneCanvasDrawingWould) {
+  // Tall enough to be rendered in several bands of rows, the last one short.
+  constexpr int kWidth = 700, kHeight = 301;
+  TBitmap picture;
+  picture.SetPixelFormat(pf24bit);
+  picture.SetSize(kWidth, kHeight);
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x) picture.Canvas()->SetPixels(x, y, RGB(x, y, x ^ y));
+  TPaintBox box;
+  box.resize(kWidth, kHeight);
+  box.Canvas()->StretchDraw(TRect{0, 0, kWidth, kHeight}, &picture);
+  box.Canvas()->Pen.Color = clRed;
+  box.Canvas()->Pen.Width = 3;
+  box.Canvas()->Brush.Style = bsClear;
+  box.Canvas()->Ellipse(5, 7, kWidth - 9, kHeight - 4);
+  TBitmap expected;
+  expected.Assign(&picture);
+  expected.Canvas()->Pen = box.Canvas()->Pen;
+  expected.Canvas()->Brush = box.Canvas()->Brush;
+  expected.Canvas()->Ellipse(5, 7, kWidth - 9, kHeight - 4);
+  const auto view = box.ViewImage(TRect{0, 0, kWidth, kHeight});
+  ASSERT_EQ(view->Height(), kHeight);
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x)
+      ASSERT_EQ(view->Canvas()->Pixels(x, y), expected.Canvas()->Pixels(x, y)) << x << "," << y;
+}
+
 TEST(PaintBoxTest, ARepaintRendersOnlyTheVisiblePartOfAHugeView) {
   TForm form;
   form.resize(320, 240);

@@ -1,5 +1,6 @@
 #include "host/graphics/pixels/bitmap_image.h"
 
+#include <malloc.h>
 #include <sys/mman.h>
 
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "host/graphics/bitmap.h"
 #include "host/graphics/errors.h"
 
 namespace pictor {
@@ -45,6 +47,15 @@ class SpareBlock {
     }
     std::free(old);
   }
+  void Drop() {
+    void* old;
+    {
+      std::lock_guard lock(mutex_);
+      old = std::exchange(block_, nullptr);
+      capacity_ = 0;
+    }
+    std::free(old);
+  }
 
  private:
   std::mutex mutex_;
@@ -66,6 +77,11 @@ void Release(std::uint8_t* data, std::size_t size) {
 }
 
 }  // namespace
+
+void ReleaseFreedImageMemory() {
+  Spare().Drop();
+  malloc_trim(0);
+}
 
 PixelBuffer::PixelBuffer(std::size_t size) : size_(size) {
   if (size == 0) return;

@@ -1,5 +1,5 @@
 // Reading and writing pixels of a BitmapImage in their native value (see
-// PixelLayout): one pixel at a time, as spans of one value, or a whole image.
+// PixelLayout), one pixel at a time; spans and whole images are in span_fill.h.
 #pragma once
 
 #include <bit>
@@ -78,11 +78,5 @@ inline std::uint32_t ReadNative(const BitmapImage& image, int x, int y) {
 inline void WriteNative(BitmapImage& image, int x, int y, std::uint32_t v) {
   WithLayout(image.format, [&](auto layout) { WritePixel(layout, image.Row(y), x, v); });
 }
-
-// Sets or XORs the pixels [x0, x1) of row y; the span must lie in the image.
-void ApplySpan(BitmapImage& image, int y, int x0, int x1, std::uint32_t native, PixelMode mode);
-
-// Fills the whole image with one native value.
-void FillImage(BitmapImage& image, std::uint32_t native);
 
 }  // namespace pictor

@@ -40,6 +40,17 @@ void DecodeRow(const BitmapImage& image, int y, int x0, int n, std::uint32_t* ou
       for (std::size_t i = 0; i < std::size(lut); ++i)
         lut[i] = i < count ? ToXrgb(image.palette[i]) : 0;
       for (int i = 0; i < n; ++i) out[i] = lut[ReadPixel(layout, row, x0 + i)];
+    } else if constexpr (L.bitsPerPixel == 24 && L.IsXrgb()) {
+      // One 4-byte load a pixel; the last pixel may end the buffer and is
+      // read by bytes.
+      const std::uint8_t* p = row + 3 * static_cast<std::size_t>(x0);
+      int i = 0;
+      for (; i + 1 < n; ++i, p += 3) {
+        std::uint32_t v;
+        std::memcpy(&v, p, 4);
+        out[i] = v & 0xFFFFFFu;
+      }
+      if (i < n) out[i] = ReadPixel(layout, row, x0 + i);
     } else {
       for (int i = 0; i < n; ++i) out[i] = L.Unpack(ReadPixel(layout, row, x0 + i));
     }

@@ -83,8 +83,11 @@ class RowBlitter {
     // every pixel of that row was written and the pixels are whole bytes.
     const bool mayRepeat = !options_.clip && !options_.transparent && plan_.bytesPerPixel > 0;
     for (int y = plan_.visible.Top; y < plan_.visible.Bottom; ++y) {
-      const int sy = plan_.rows[static_cast<std::size_t>(y - plan_.visible.Top)];
+      const auto index = static_cast<std::size_t>(y - plan_.visible.Top);
+      const int sy = plan_.rows[index];
       if (sy < 0) continue;
+      if (index + 1 < plan_.rows.size() && plan_.rows[index + 1] != sy)
+        Prefetch(plan_.rows[index + 1]);
       if (plan_.rawCopy) {
         CopyBytes(y, sy);
         continue;
@@ -108,6 +111,19 @@ class RowBlitter {
       ForEachClippedPiece(*options_.clip, y, plan_.visible.Left, plan_.visible.Right, fn);
     else
       fn(plan_.visible.Left, plan_.visible.Right);
+  }
+
+  // Asks for the source bytes of the row drawn next while this one is drawn:
+  // the rows of a view into a wide image lie far apart, and each would
+  // otherwise start with a wait for memory.
+  void Prefetch(int sy) {
+    if (sy < 0) return;
+    const std::size_t bits = static_cast<std::size_t>(source_.bpp());
+    const std::uint8_t* row = source_.Row(sy);
+    const std::size_t first = static_cast<std::size_t>(plan_.minCol) * bits / 8;
+    const std::size_t last = (static_cast<std::size_t>(plan_.maxCol) + 1) * bits / 8;
+    for (std::size_t at = first & ~std::size_t{63}; at < last; at += 64)
+      __builtin_prefetch(row + at);
   }
 
   std::uint8_t* TargetBytes(int y, int x) {
