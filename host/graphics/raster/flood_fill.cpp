@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "host/graphics/pixels/pixel_access.h"
@@ -11,8 +12,11 @@ namespace pictor {
 namespace {
 
 // One bit per pixel: set while the pixel belongs to the fill colour and has not
-// been taken into the area yet. Rows are worked out on first visit.
+// been taken into the area yet. A row's bits are kept from its first visit and
+// worked out a chunk of pixels at a time as the search reaches them, so the
+// cost follows the area found, not the image's width or height.
 constexpr std::uint64_t kByteSpread = 0x0101010101010101ULL;
+constexpr int kChunk = 256;  // pixels worked out at once; a whole number of words
 
 std::uint64_t Load64(const std::uint8_t* p) {
   std::uint64_t v;
@@ -25,8 +29,8 @@ class Candidates {
   Candidates(const BitmapImage& image, TColor color, bool border)
       : image_(image),
         words_((static_cast<std::size_t>(image.width) + 63) / 64),
-        bits_(words_ * static_cast<std::size_t>(image.height)),
-        ready_(static_cast<std::size_t>(image.height), 0),
+        readyWords_((static_cast<std::size_t>(image.width) + 64 * kChunk - 1) / (64 * kChunk)),
+        rows_(static_cast<std::size_t>(image.height)),
         border_(border) {
     if (IsIndexed(image.format)) {
       const TColor rgb = ColorToRGB(color);
@@ -37,19 +41,11 @@ class Candidates {
     }
   }
 
-  std::uint64_t* Row(int y) {
-    std::uint64_t* row = bits_.data() + static_cast<std::size_t>(y) * words_;
-    if (!ready_[static_cast<std::size_t>(y)]) {
-      ready_[static_cast<std::size_t>(y)] = 1;
-      Compute(y, row);
-    }
-    return row;
-  }
+  bool Test(int y, int x) { return (Ready(y, x, x)[x >> 6] >> (x & 63)) & 1; }
 
-  static bool Test(const std::uint64_t* row, int x) { return (row[x >> 6] >> (x & 63)) & 1; }
-
-  // First set bit in [x, limit], or -1.
-  static int NextSet(const std::uint64_t* row, int x, int limit) {
+  // First set bit of row y in [x, limit], or -1.
+  int NextSet(int y, int x, int limit) {
+    const std::uint64_t* row = Ready(y, x, limit);
     while (x <= limit) {
       std::uint64_t w = row[x >> 6] >> (x & 63);
       if (w) {
@@ -60,25 +56,29 @@ class Candidates {
     }
     return -1;
   }
-  // First clear bit at or after x (the row's width when none).
-  int NextClear(const std::uint64_t* row, int x) const {
+  // First clear bit of row y at or after x (the row's width when none).
+  int NextClear(int y, int x) {
     while (x < image_.width) {
+      const std::uint64_t* row = Ready(y, x, x);
       std::uint64_t w = ~row[x >> 6] >> (x & 63);
       if (w) return std::min(x + std::countr_zero(w), image_.width);
       x = (x | 63) + 1;
     }
     return image_.width;
   }
-  // Last clear bit at or before x (-1 when none).
-  static int PrevClear(const std::uint64_t* row, int x) {
+  // Last clear bit of row y at or before x (-1 when none).
+  int PrevClear(int y, int x) {
     while (x >= 0) {
+      const std::uint64_t* row = Ready(y, x, x);
       std::uint64_t w = ~row[x >> 6] << (63 - (x & 63));
       if (w) return x - std::countl_zero(w);
       x = (x & ~63) - 1;
     }
     return -1;
   }
-  static void Clear(std::uint64_t* row, int x0, int x1) {  // [x0, x1)
+  // Takes [x0, x1) of row y, whose bits are worked out, out of the candidates.
+  void Clear(int y, int x0, int x1) {
+    std::uint64_t* row = rows_[static_cast<std::size_t>(y)].get();
     while (x0 < x1) {
       int end = std::min(x1, (x0 | 63) + 1);
       int n = end - x0;
@@ -89,19 +89,36 @@ class Candidates {
   }
 
  private:
-  void Compute(int y, std::uint64_t* row) {
-    std::memset(row, 0, words_ * 8);
+  // Row y's bits, worked out at least over [x0, x1]. Behind the bits each row
+  // keeps one bit per chunk that says whether the chunk is worked out.
+  std::uint64_t* Ready(int y, int x0, int x1) {
+    std::unique_ptr<std::uint64_t[]>& slot = rows_[static_cast<std::size_t>(y)];
+    if (!slot) slot = std::make_unique<std::uint64_t[]>(words_ + readyWords_);
+    std::uint64_t* row = slot.get();
+    std::uint64_t* ready = row + words_;
+    for (int c = x0 / kChunk; c <= x1 / kChunk; ++c) {
+      std::uint64_t& word = ready[c >> 6];
+      const std::uint64_t bit = 1ULL << (c & 63);
+      if (word & bit) continue;
+      word |= bit;
+      Compute(y, row, c * kChunk, std::min(image_.width, (c + 1) * kChunk));
+    }
+    return row;
+  }
+
+  // Sets the bits of the candidates among pixels [x0, x1) of row y.
+  void Compute(int y, std::uint64_t* row, int x0, int x1) {
     const std::uint8_t* p = image_.Row(y);
     WithLayout(image_.format, [&](auto layout) {
       constexpr const PixelLayout& L = decltype(layout)::value;
       if constexpr (L.bitsPerPixel == 8)
-        Mark8(p, row);
+        Mark8(p, row, x0, x1);
       else if constexpr (L.bitsPerPixel == 4)
-        Mark4(p, row);
+        Mark4(p, row, x0, x1);
       else if constexpr (L.bitsPerPixel == 24)
-        Mark24(p, row);
+        Mark24(p, row, x0, x1);
       else
-        MarkEach(layout, p, row);
+        MarkEach(layout, p, row, x0, x1);
     });
   }
 
@@ -109,8 +126,8 @@ class Candidates {
 
   // Pixel by pixel: 1, 16 and 32 bits.
   template <typename L>
-  void MarkEach(L layout, const std::uint8_t* p, std::uint64_t* row) const {
-    for (int x = 0; x < image_.width; ++x) {
+  void MarkEach(L layout, const std::uint8_t* p, std::uint64_t* row, int x0, int x1) const {
+    for (int x = x0; x < x1; ++x) {
       const std::uint32_t v = ReadPixel(layout, p, x);
       bool match;
       if constexpr (L::value.indexed)
@@ -122,9 +139,8 @@ class Candidates {
   }
 
   // Eight pixels of one index at a time where the row is uniform.
-  void Mark8(const std::uint8_t* p, std::uint64_t* row) const {
-    const int w = image_.width;
-    int x = 0;
+  void Mark8(const std::uint8_t* p, std::uint64_t* row, int x0, int w) const {
+    int x = x0;
     for (; x + 8 <= w; x += 8) {
       if (Load64(p + x) == p[x] * kByteSpread) {
         if (indexMatch_[p[x]] != border_) row[x >> 6] |= 0xFFULL << (x & 63);
@@ -139,13 +155,12 @@ class Candidates {
 
   // 64 or 16 pixels at a time where the bytes are all the same; otherwise
   // whole bytes: two pixels per byte.
-  void Mark4(const std::uint8_t* p, std::uint64_t* row) const {
-    const int w = image_.width;
+  void Mark4(const std::uint8_t* p, std::uint64_t* row, int x0, int w) const {
     const auto pairOf = [&](std::uint8_t byte) {
       return std::uint64_t(indexMatch_[byte >> 4] != border_) |
              std::uint64_t(indexMatch_[byte & 15] != border_) << 1;
     };
-    int x = 0;
+    int x = x0;
     for (; x + 16 <= w; x += 16) {
       const std::uint8_t* q = p + (x >> 1);
       const std::uint64_t same = q[0] * kByteSpread;
@@ -171,14 +186,14 @@ class Candidates {
   }
 
   // Eight pixels (24 bytes) of the colour at a time, compared as three words.
-  void Mark24(const std::uint8_t* p, std::uint64_t* row) const {
-    const int w = image_.width;
+  void Mark24(const std::uint8_t* p, std::uint64_t* row, int x0, int w) const {
     const std::uint8_t b = std::uint8_t(native_), g = std::uint8_t(native_ >> 8),
                        r = std::uint8_t(native_ >> 16);
     std::uint8_t pattern[24];
     for (int i = 0; i < 8; ++i) pattern[3 * i] = b, pattern[3 * i + 1] = g, pattern[3 * i + 2] = r;
     const std::uint64_t w0 = Load64(pattern), w1 = Load64(pattern + 8), w2 = Load64(pattern + 16);
-    int x = 0;
+    int x = x0;
+    p += 3 * static_cast<std::size_t>(x0);
     for (; x + 8 <= w; x += 8, p += 24) {
       if (Load64(p) == w0 && Load64(p + 8) == w1 && Load64(p + 16) == w2) {
         if (!border_) row[x >> 6] |= 0xFFULL << (x & 63);
@@ -192,9 +207,9 @@ class Candidates {
   }
 
   const BitmapImage& image_;
-  std::size_t words_;
-  std::vector<std::uint64_t> bits_;
-  std::vector<std::uint8_t> ready_;
+  std::size_t words_;       // bits of a row
+  std::size_t readyWords_;  // chunk flags of a row
+  std::vector<std::unique_ptr<std::uint64_t[]>> rows_;  // null until first visited
   bool border_;
   bool indexMatch_[256] = {};
   std::uint32_t native_ = 0;
@@ -210,21 +225,20 @@ void FloodFillSpans(const BitmapImage& image, int x, int y, TColor color, bool b
                     const std::function<void(int, int, int)>& out) {
   if (!image.Contains(x, y)) return;
   Candidates area(image, color, border);
-  if (!Candidates::Test(area.Row(y), x)) return;
+  if (!area.Test(y, x)) return;
   std::vector<Pending> stack;
   stack.push_back(Pending{y, x, x});
   while (!stack.empty()) {
     const Pending p = stack.back();
     stack.pop_back();
     if (p.y < 0 || p.y >= image.height) continue;
-    std::uint64_t* row = area.Row(p.y);
     int at = p.x0;
     while (true) {
-      const int seed = Candidates::NextSet(row, at, p.x1);
+      const int seed = area.NextSet(p.y, at, p.x1);
       if (seed < 0) break;
-      const int left = Candidates::PrevClear(row, seed) + 1;
-      const int right = area.NextClear(row, seed);  // one past the run
-      Candidates::Clear(row, left, right);
+      const int left = area.PrevClear(p.y, seed) + 1;
+      const int right = area.NextClear(p.y, seed);  // one past the run
+      area.Clear(p.y, left, right);
       out(p.y, left, right);
       stack.push_back(Pending{p.y - 1, left, right - 1});
       stack.push_back(Pending{p.y + 1, left, right - 1});

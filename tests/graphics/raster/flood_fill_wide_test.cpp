@@ -1,4 +1,5 @@
-// Flood fill on rows wide enough for the whole-word scanning of uniform runs:
+// Flood fill on rows wide enough for the whole-word scanning of uniform runs
+// and for the rows' bits being worked out piecewise as the search reaches them:
 // the result matches a plain pixel-by-pixel search of the 4-connected area.
 #include <gtest/gtest.h>
 
@@ -42,25 +43,30 @@ TEST_P(FloodFillWide, MatchesAPixelByPixelSearch) {
   std::mt19937 rng(11);
   const TColor colours[] = {clWhite, clBlack, clRed, clBlue};
   for (int round = 0; round < 6; ++round) {
-    auto b = testing::WhiteBitmap(GetParam(), 150, 12);
+    constexpr int kW = 700;
+    auto b = testing::WhiteBitmap(GetParam(), kW, 12);
     TCanvas& c = *b->Canvas();
     // Long uniform runs broken by scattered pixels and bars of other colours.
-    for (int i = 0; i < 60; ++i)
-      c.SetPixels(static_cast<int>(rng() % 150), static_cast<int>(rng() % 12), colours[rng() % 4]);
+    for (int i = 0; i < 250; ++i)
+      c.SetPixels(static_cast<int>(rng() % kW), static_cast<int>(rng() % 12), colours[rng() % 4]);
     c.Brush.Color = clRed;
-    c.FillRect(TRect{40, 3, 41 + static_cast<int>(rng() % 50), 9});
+    // A comb open along the top row: each tooth's inside is reached only
+    // from the row above it.
+    for (int x = 25; x < kW; x += 50) c.FillRect(TRect{x, 1, x + 1, 12});
+    const int bar = 40 + round * 100;
+    c.FillRect(TRect{bar, 3, bar + 1 + static_cast<int>(rng() % 250), 9});
     const bool border = round % 2 == 1;
     const TColor target = border ? clRed : clWhite;
-    const int sx = 3 + round, sy = round;
+    const int sx = 3 + round * 120, sy = round;
     const std::vector<bool> expected = Expected(*b, sx, sy, target, border);
     std::vector<TColor> before;
     for (int y = 0; y < 12; ++y)
-      for (int x = 0; x < 150; ++x) before.push_back(c.Pixels(x, y));
+      for (int x = 0; x < kW; ++x) before.push_back(c.Pixels(x, y));
     c.Brush.Color = clLime;
     c.FloodFill(sx, sy, target, border ? fsBorder : fsSurface);
     for (int y = 0; y < 12; ++y)
-      for (int x = 0; x < 150; ++x) {
-        const std::size_t at = static_cast<std::size_t>(y) * 150 + x;
+      for (int x = 0; x < kW; ++x) {
+        const std::size_t at = static_cast<std::size_t>(y) * kW + x;
         ASSERT_EQ(c.Pixels(x, y), expected[at] ? clLime : before[at])
             << "round " << round << " at " << x << "," << y;
       }
