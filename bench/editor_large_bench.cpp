@@ -90,6 +90,9 @@ BenchFn FramedFillRelease(int side) {
     canvas.Brush = TBrush{clWhite, bsSolid};
     canvas.Rectangle(m, m, m + 300, m + 200);
     window->AddToHistory();
+    // GetFrame made the marquee the current tool, as OK does.
+    window->sbFill->SetDown(true);
+    window->sbFill->Click();
     TimeSteps(state, *window, [&](int i) {
       const TMouseButton button = (i & 1) ? mbLeft : mbRight;
       Press(*window, m + 5, m + 5, button);
