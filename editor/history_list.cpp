@@ -10,14 +10,8 @@ void THistoryList::Add(const TBitmap& bitmap) {
 
 void THistoryList::Append(const TBitmap& bitmap, std::shared_ptr<const TSnapshot> basisEntry,
                           const TRect& changed) {
-  const TSnapshot* basis = basisEntry.get();
-  std::shared_ptr<const TSnapshot> entry = TSnapshot::Take(bitmap, basis, changed, &stored_);
-  // Only the blocks the entry does not share with its basis are new.
-  std::vector<std::shared_ptr<const TSnapshot::Block>> fresh;
-  for (std::size_t i = 0; i < entry->Blocks().size(); ++i)
-    if (!basis || i >= basis->Blocks().size() || basis->Blocks()[i] != entry->Blocks()[i])
-      fresh.push_back(entry->Blocks()[i]);
-  entries_.push_back(std::move(entry));
+  TSnapshot::BlockList fresh;
+  entries_.push_back(TSnapshot::Take(bitmap, basisEntry.get(), changed, &stored_, &fresh));
   packer_.Enqueue(fresh);
 }
 
@@ -59,12 +53,18 @@ void THistoryList::Restore(int index, TBitmap& bitmap, int shown) const {
 }
 
 std::size_t THistoryList::MemoryUsed() const {
-  std::unordered_set<const TSnapshot::Block*> seen;
+  // Tiles are shared within chunks shared whole: each chunk is counted once.
+  std::unordered_set<const void*> chunks;
+  std::unordered_set<const TSnapshot::Block*> tiles;
   std::size_t bytes = 0;
   for (const auto& entry : entries_) {
     bytes += entry->PaletteBytes();
-    for (const auto& block : entry->Blocks())
-      if (seen.insert(block.get()).second) bytes += block->StoredBytes();
+    const void* last = nullptr;
+    bool counted = false;
+    entry->ForEachTile([&](const void* chunk, const TSnapshot::Block& tile) {
+      if (chunk != last) counted = !chunks.insert(last = chunk).second;
+      if (!counted && tiles.insert(&tile).second) bytes += tile.StoredBytes();
+    });
   }
   return bytes;
 }

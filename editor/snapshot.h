@@ -1,10 +1,15 @@
 // Exact images of a bitmap for the undo history. A snapshot holds the size,
-// pixel format, palette and pixel bytes; the pixels are cut into blocks, and a
-// block that did not change since an earlier snapshot is shared with it, so a
-// history of small changes costs little more than one image. Blocks are
-// packed with zstd once recorded (snapshot_block.h).
+// pixel format, palette and pixel bytes; the pixels are cut into tiles of a
+// few rows and at most kTileBytes bytes of each, and a tile that did not
+// change since an earlier snapshot is shared with it, so a history of small
+// changes costs little more than one image, and an entry's cost follows the
+// rectangle that changed, not the image's width or height. The tiles are
+// grouped in chunks that are shared whole while none of their tiles changed,
+// so that recording or dropping an entry touches a pointer per chunk rather
+// than per tile. Tiles are packed with zstd once recorded (snapshot_block.h).
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -19,21 +24,28 @@ namespace pictor {
 
 class TSnapshot {
  public:
-  // Bytes of pixel data per block.
-  static constexpr std::size_t kBlockSize = 64 * 1024;
+  // A tile: at most kTileBytes bytes of each of at most kTileRows rows.
+  static constexpr std::size_t kTileBytes = 1024;
+  static constexpr int kTileRows = 64;
+  static constexpr std::size_t kBlockSize = kTileBytes * kTileRows;
+
+  using Block = TSnapshotBlock;
+  using BlockList = std::vector<std::shared_ptr<const Block>>;
 
   // The bitmap as it is now. `basis` is a snapshot of the same geometry (or
   // nullptr) that the bitmap equals outside the rectangle `changed`: its
-  // blocks that lie wholly outside that rectangle's rows are shared without
-  // being looked at; the others are copied unless equal to the basis's
-  // unpacked block. The bytes of new blocks are counted in *account.
+  // tiles wholly outside that rectangle are shared without being looked at;
+  // the others are copied unless equal to the basis's unpacked tile. The
+  // bytes of new tiles are counted in *account; the new tiles are added to
+  // *fresh.
   static std::shared_ptr<const TSnapshot> Take(const TBitmap& bitmap, const TSnapshot* basis,
                                                const TRect& changed,
-                                               std::atomic<std::size_t>* account = nullptr);
+                                               std::atomic<std::size_t>* account = nullptr,
+                                               BlockList* fresh = nullptr);
 
   // Makes the bitmap exactly the recorded image: size, pixel format, palette
   // and pixels; nothing else of the bitmap changes. `shown` (or nullptr) is a
-  // snapshot the bitmap equals outside its ChangedRect(): blocks this one
+  // snapshot the bitmap equals outside its ChangedRect(): tiles this one
   // shares with it are then left alone.
   void Restore(TBitmap& bitmap, const TSnapshot* shown = nullptr) const;
 
@@ -41,22 +53,51 @@ class TSnapshot {
   int Height() const { return height_; }
   TPixelFormat PixelFormat() const { return format_; }
 
-  using Block = TSnapshotBlock;
-  const std::vector<std::shared_ptr<const Block>>& Blocks() const { return blocks_; }
+  // Calls f(chunk, tile) for each tile, where chunk identifies the group of
+  // tiles the tile belongs to (shared by snapshots that share the group).
+  template <typename F>
+  void ForEachTile(F f) const {
+    for (const auto& chunk : chunks_)
+      for (const auto& tile : chunk->tiles)
+        if (tile) f(static_cast<const void*>(chunk.get()), *tile);
+  }
+  std::size_t TileCount() const { return across_ * down_; }
   // Bytes of the palette entries.
   std::size_t PaletteBytes() const { return palette_.size() * sizeof(PALETTEENTRY); }
 
  private:
+  static constexpr std::size_t kChunkTiles = 64;
+  struct Chunk {
+    std::array<std::shared_ptr<const Block>, kChunkTiles> tiles;
+  };
+  // Tiles [x0, x1) x [y0, y1) in tile columns and rows.
+  struct TileRange {
+    std::size_t x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+    bool Holds(std::size_t i, std::size_t across) const {
+      const std::size_t x = i % across, y = i / across;
+      return x >= x0 && x < x1 && y >= y0 && y < y1;
+    }
+  };
+
   bool SameGeometry(const TBitmap& bitmap) const;
-  // The blocks that hold bytes of rows [top, bottom), as [first, last).
-  std::pair<std::size_t, std::size_t> BlocksOfRows(int top, int bottom) const;
+  bool SameLayout(const TSnapshot& other) const;
+  TileRange TilesOf(const TRect& pixels) const;
+  const std::shared_ptr<const Block>& Tile(std::size_t i) const {
+    return chunks_[i / kChunkTiles]->tiles[i % kChunkTiles];
+  }
+  // Where tile i starts in the pixel bytes, and its width in bytes and rows.
+  std::size_t TileOffset(std::size_t i) const;
+  std::size_t TileWidth(std::size_t i) const;
+  std::size_t TileRows(std::size_t i) const;
 
   int width_ = 0;
   int height_ = 0;
   TPixelFormat format_ = pfDevice;
   std::size_t stride_ = 0;
+  std::size_t across_ = 0, down_ = 0;  // tile columns and rows
   std::vector<PALETTEENTRY> palette_;
-  std::vector<std::shared_ptr<const Block>> blocks_;
+  // Chunks are changed only while the snapshot being taken is their sole owner.
+  std::vector<std::shared_ptr<Chunk>> chunks_;
 };
 
 }  // namespace pictor

@@ -29,9 +29,11 @@ ZSTD_DCtx* UnpackContext() {
 
 }  // namespace
 
-TSnapshotBlock::TSnapshotBlock(const std::uint8_t* data, std::size_t size,
-                               std::atomic<std::size_t>* account)
-    : size_(size), account_(account), bytes_(data, data + size) {
+TSnapshotBlock::TSnapshotBlock(const std::uint8_t* first, std::size_t stride, std::size_t width,
+                               std::size_t rows, std::atomic<std::size_t>* account)
+    : width_(width), size_(width * rows), account_(account), bytes_(size_) {
+  for (std::size_t y = 0; y < rows; ++y)
+    std::memcpy(bytes_.data() + y * width, first + y * stride, width);
   if (account_) account_->fetch_add(bytes_.size());
 }
 
@@ -49,19 +51,27 @@ bool TSnapshotBlock::Packed() const {
   return packed_;
 }
 
-bool TSnapshotBlock::Holds(const std::uint8_t* data) const {
+bool TSnapshotBlock::Holds(const std::uint8_t* first, std::size_t stride) const {
   std::lock_guard lock(mutex_);
-  return !packed_ && std::memcmp(bytes_.data(), data, size_) == 0;
+  if (packed_) return false;
+  for (std::size_t at = 0; at < size_; at += width_, first += stride)
+    if (std::memcmp(bytes_.data() + at, first, width_) != 0) return false;
+  return true;
 }
 
-void TSnapshotBlock::CopyTo(std::uint8_t* out) const {
+void TSnapshotBlock::CopyTo(std::uint8_t* out, std::size_t stride) const {
   std::lock_guard lock(mutex_);
-  if (!packed_) {
-    std::memcpy(out, bytes_.data(), size_);
-    return;
+  const std::uint8_t* from = bytes_.data();
+  if (packed_) {
+    thread_local std::vector<std::uint8_t> unpacked;
+    unpacked.resize(size_);
+    const std::size_t n =
+        ZSTD_decompressDCtx(UnpackContext(), unpacked.data(), size_, bytes_.data(), bytes_.size());
+    if (ZSTD_isError(n) || n != size_) throw std::runtime_error("A history block does not unpack");
+    from = unpacked.data();
   }
-  const std::size_t n = ZSTD_decompressDCtx(UnpackContext(), out, size_, bytes_.data(), bytes_.size());
-  if (ZSTD_isError(n) || n != size_) throw std::runtime_error("A history block does not unpack");
+  for (std::size_t at = 0; at < size_; at += width_, out += stride)
+    std::memcpy(out, from + at, width_);
 }
 
 void TSnapshotBlock::Pack() const {

@@ -1,4 +1,5 @@
-// One block of a history snapshot's pixel bytes. A block is kept as it was
+// One block of a history snapshot's pixel bytes: `width` bytes of each of
+// `rows` rows of an image whose rows lie `stride` bytes apart. A block is kept as it was
 // copied until it is packed with zstd (by the history's background packer,
 // or at once when the history must free memory); either way it gives back
 // exactly the bytes it was made from.
@@ -14,9 +15,10 @@ namespace pictor {
 
 class TSnapshotBlock {
  public:
-  // A copy of size bytes at data. The bytes the block holds are added to
-  // *account (when given) for as long as the block lives.
-  TSnapshotBlock(const std::uint8_t* data, std::size_t size, std::atomic<std::size_t>* account);
+  // A copy of width bytes of each of rows rows from first on. The bytes the
+  // block holds are added to *account (when given) for as long as it lives.
+  TSnapshotBlock(const std::uint8_t* first, std::size_t stride, std::size_t width,
+                 std::size_t rows, std::atomic<std::size_t>* account);
   ~TSnapshotBlock();
   TSnapshotBlock(const TSnapshotBlock&) = delete;
   TSnapshotBlock& operator=(const TSnapshotBlock&) = delete;
@@ -26,16 +28,17 @@ class TSnapshotBlock {
   // Bytes the block holds now: its copy, or the packed form once smaller.
   std::size_t StoredBytes() const;
   bool Packed() const;
-  // Whether the block is known to equal the size bytes at data without
-  // unpacking: true only for an unpacked block of the same bytes.
-  bool Holds(const std::uint8_t* data) const;
-  // Writes the block's bytes to out (Size() bytes).
-  void CopyTo(std::uint8_t* out) const;
+  // Whether the block is known to equal the bytes it would copy from first
+  // without unpacking: true only for an unpacked block of the same bytes.
+  bool Holds(const std::uint8_t* first, std::size_t stride) const;
+  // Writes the block's bytes back to the rows from out on.
+  void CopyTo(std::uint8_t* out, std::size_t stride) const;
   // Packs the block unless it is packed already; a block that does not shrink
   // keeps its copy. Safe to call from any thread.
   void Pack() const;
 
  private:
+  const std::size_t width_;
   const std::size_t size_;
   std::atomic<std::size_t>* account_;
   mutable std::mutex mutex_;

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <random>
 #include <set>
+#include <tuple>
 
 #include "attributes/standard_palettes.h"
 #include "editor/history_budget.h"
@@ -88,7 +89,7 @@ TEST(HistoryList, AnEmptyImageRestoresAsEmpty) {
 }
 
 TEST(HistoryList, SmallChangesShareTheUnchangedBlocks) {
-  auto bitmap = Patterned(pf24bit, 512, 512, 2);  // 768 KiB: 12 blocks
+  auto bitmap = Patterned(pf24bit, 512, 512, 2);  // 1536-byte rows: 2 x 8 tiles
   const std::size_t image = bitmap->Image().pixels.size();
   THistoryList history;
   history.Add(*bitmap);
@@ -103,8 +104,8 @@ TEST(HistoryList, SmallChangesShareTheUnchangedBlocks) {
   EXPECT_LE(history.MemoryUsed(), image + 5 * TSnapshot::kBlockSize + 6 * 216 * 4);
   std::set<const TSnapshot::Block*> blocks;
   for (int i = 0; i < history.Count(); ++i)
-    for (const auto& block : history.Entry(i).Blocks()) blocks.insert(block.get());
-  EXPECT_EQ(blocks.size(), 12u + 5u);
+    history.Entry(i).ForEachTile([&](const void*, const TSnapshot::Block& b) { blocks.insert(&b); });
+  EXPECT_EQ(blocks.size(), 16u + 5u);
 
   // Every entry still restores its own image.
   for (int i = 5; i >= 0; --i) {
@@ -211,6 +212,47 @@ TEST(HistoryList, KeepsWithinItsBudgetAndEveryKeptEntryRestoresExactly) {
     history.Restore(i, *bitmap, i - 1);
     bitmap->ClearChanged();
     ExpectSameImage(*bitmap, *recorded[steps[i]]);
+  }
+}
+
+TEST(HistoryList, RandomFiguresUndoAndRedoExactlyAcrossTileEdges) {
+  // Widths whose rows end inside a tile, heights that end inside a tile row;
+  // figures that straddle tile edges; undo and redo write only the tiles that
+  // differ from the entry shown, over whatever the bitmap changed since.
+  std::mt19937 random(9);
+  for (auto [format, width, height] : {std::tuple{pf24bit, 701, 150}, std::tuple{pf4bit, 2301, 70},
+                                       std::tuple{pf1bit, 9000, 67}, std::tuple{pf8bit, 1030, 130}}) {
+    SCOPED_TRACE(PixelFormatName(format));
+    auto bitmap = Patterned(format, width, height, 6);
+    THistoryList history(8);
+    std::vector<std::unique_ptr<TBitmap>> images;  // the image of each entry
+    int current = -1;
+    const auto record = [&] {
+      images.resize(static_cast<std::size_t>(current + 1));  // the redo entries go
+      current = history.Record(*bitmap, current);
+      bitmap->ClearChanged();
+      if (images.size() == static_cast<std::size_t>(current + 1))
+        images.erase(images.begin() + 1);  // the capacity took the second entry
+      images.push_back(std::make_unique<TBitmap>());
+      images.back()->Assign(bitmap.get());
+    };
+    record();
+    for (int step = 0; step < 40; ++step) {
+      const int x = static_cast<int>(random() % width), y = static_cast<int>(random() % height);
+      TCanvas& canvas = *bitmap->Canvas();
+      canvas.Brush.Color = static_cast<TColor>(random() & 0xFFFFFF);
+      canvas.FillRect(Rect(x, y, x + 1 + static_cast<int>(random() % 300), y + 1 + static_cast<int>(random() % 80)));
+      if (random() % 3 == 0) {  // undo or redo, after a change left unrecorded
+        const int to = static_cast<int>(random() % static_cast<unsigned>(history.Count()));
+        history.Restore(to, *bitmap, current);
+        bitmap->ClearChanged();
+        current = to;
+        ExpectSameImage(*bitmap, *images[static_cast<std::size_t>(to)]);
+      } else {
+        record();
+      }
+      ASSERT_EQ(history.Count(), static_cast<int>(images.size()));
+    }
   }
 }
 
