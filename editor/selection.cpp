@@ -230,11 +230,24 @@ void TdlgPictor::CommitSelectionArea() {
     AssignShape();
     return;
   }
+  const TRect source = PixelRect(FSourceRect);
+  const TRect dest = PixelRect(FDestRect);
+  // When all the preview changed lies in one of the two, the preview is what
+  // the copies would make of the document: the two trade pixels instead, and
+  // the preview, now the old image, differs from it where it changed.
+  const TRect changed = FShape->ChangedRect();
+  const auto within = [&](const TRect& outer) {
+    return changed.Left >= outer.Left && changed.Top >= outer.Top &&
+           changed.Right <= outer.Right && changed.Bottom <= outer.Bottom;
+  };
+  if (PreviewInStep() && (within(source) || within(dest)) && FBitmap->SwapPixels(*FShape, changed)) {
+    FPreviewBasis = FBitmap->ChangeCount();
+    return;
+  }
   TCanvas* canvas = FBitmap->Canvas();
   const auto copy = [&](const TRect& area) { canvas->CopyRect(area, FShape->Canvas(), area); };
-  const TRect source = PixelRect(FSourceRect);
   copy(source);
-  ForEachOutside(PixelRect(FDestRect), source, copy);
+  ForEachOutside(dest, source, copy);
 }
 
 // Ends the selection without committing it: nothing selected, nothing

@@ -1,5 +1,7 @@
 #include "host/graphics/bitmap.h"
 
+#include <utility>
+
 #include <algorithm>
 #include <cstring>
 
@@ -196,6 +198,18 @@ void TBitmap::ReplaceImage(BitmapImage image) {
   EnsurePalette(image);
   image_ = std::move(image);
   MarkChanged(kEverywhere);
+}
+
+bool TBitmap::SwapPixels(TBitmap& other, const TRect& changed) {
+  const BitmapImage& a = image_;
+  const BitmapImage& b = other.image_;
+  if (a.width != b.width || a.height != b.height || a.format != b.format || a.stride != b.stride ||
+      a.pixels.size() != b.pixels.size())
+    return false;
+  std::swap(image_.pixels, other.image_.pixels);
+  MarkChanged(changed);
+  other.MarkChanged(changed);
+  return true;
 }
 
 TRect TBitmap::ChangedRect() const {

@@ -122,6 +122,11 @@ class TBitmap : public TGraphic {
   BitmapImage& ImageForDrawing() { return image_; }
   // Replaces the image (size, format, pixels, palette) at once.
   void ReplaceImage(BitmapImage image);
+  // Exchanges the pixels with another bitmap of the same size, pixel format
+  // and row length, and marks `changed` on both: for two copies that differ
+  // only there, what copying that rectangle each way would do, at no cost.
+  // Returns false, changing nothing, when the two do not match.
+  bool SwapPixels(TBitmap& other, const TRect& changed);
 
   // The rectangle that holds every pixel written since ClearChanged() (or
   // since the bitmap was made), within the bitmap. The canvas adds the box of

@@ -75,9 +75,19 @@ TEST_F(SelectionTest, SelectAllMovesTheWholeImageAlsoPastTheLeftEdge) {
   EXPECT_EQ(a.Shape().Canvas()->Pixels(5, 5), PatternColor(45, 15));
   Release(-10, 10);
   Choose(dialog.sbPen);
-  ExpectPixels(a.Bitmap(), kWidth, kHeight, [](int x, int y) {
+  const auto moved = [](int x, int y) {
     return In(x, y, 0, 0, 19, 29) ? PatternColor(x + 40, y + 10) : kBack;
-  });
+  };
+  ExpectPixels(a.Bitmap(), kWidth, kHeight, moved);
+  // The drop is one history entry: undo gives the picture back, redo the
+  // move, and a stroke after them paints on the moved image alone.
+  dialog.sbUndo->Click();
+  ExpectPixels(a.Bitmap(), kWidth, kHeight, [](int x, int y) { return PatternColor(x, y); });
+  dialog.sbRedo->Click();
+  ExpectPixels(a.Bitmap(), kWidth, kHeight, moved);
+  Drag(50, 35, 50, 35);
+  ExpectPixels(a.Bitmap(), kWidth, kHeight,
+               [&](int x, int y) { return x == 50 && y == 35 ? kFore : moved(x, y); });
 }
 
 TEST_F(SelectionTest, APressOffAMovedSelectionStartsANewOneAlsoWhereItWasMade) {
