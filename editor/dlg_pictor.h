@@ -290,6 +290,14 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
   TRect FSourceRect;
   TRect FDestRect;
   bool FLassoInverted = false;
+  // The moved marquee as the preview shows it: drawn with these rectangles
+  // and vacated colour, its border on `border`, and nothing else drawn on the
+  // preview since (its change count then). Lets the drop mend the border alone.
+  struct TShownSelection {
+    TRect source, dest, border;
+    TColor vacated = clBlack;
+    std::uint64_t count = ~std::uint64_t{0};
+  } FShownSelection;
   std::array<TPoint, kPointListSize> FLassoOrigin{};
   std::unique_ptr<TBitmap> FPasteBitmap;
 

@@ -8,6 +8,8 @@
 // always redrawn from its lift rectangle (FStartPoint to FEndPoint) in the
 // working bitmap, so the vacated area is where it was made and the moved
 // pixels are the ones that were there.
+#include <array>
+
 #include "editor/dlg_pictor.h"
 #include "editor/selection_rect.h"
 #include "editor/tool_table.h"
@@ -31,6 +33,12 @@ void ForEachOutside(const TRect& area, const TRect& kept, Fn fn) {
                             Rect(area.Left, k.Top, k.Left, k.Bottom),
                             Rect(k.Right, k.Top, area.Right, k.Bottom)})
     if (!band.IsEmpty()) fn(band);
+}
+
+// The one-pixel edges a rectangle's border is drawn on.
+std::array<TRect, 4> BorderEdges(const TRect& r) {
+  return {Rect(r.Left, r.Top, r.Right, r.Top + 1), Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom),
+          Rect(r.Left, r.Top, r.Left + 1, r.Bottom), Rect(r.Right - 1, r.Top, r.Right, r.Bottom)};
 }
 
 }  // namespace
@@ -156,7 +164,14 @@ void TdlgPictor::DrawSelection(TMouseButton Button, int X, int Y) {
     return;
   }
   // Drawn again where it was: the dotted border goes first, also where the
-  // copy does not reach (a source outside the image).
+  // copy does not reach (a source outside the image). When the preview shows
+  // the selection drawn just so, with its border, only the border's pixels
+  // are drawn again.
+  const TShownSelection& shown = FShownSelection;
+  const bool mendBorder = X == kNoNewPosition && shown.count == FShape->ChangeCount() &&
+                          shown.source == FSourceRect && shown.dest == FDestRect &&
+                          shown.vacated == VacatedColor(Button) &&
+                          shown.border == PixelRect(FSelRect);
   if (X == kNoNewPosition) EraseSelectionBorder();
   const TRect source = PixelRect(FSourceRect);
   const TRect dest = PixelRect(FDestRect);
@@ -169,10 +184,26 @@ void TdlgPictor::DrawSelection(TMouseButton Button, int X, int Y) {
   const TPen pen = canvas->Pen;
   canvas->Brush = TBrush{VacatedColor(Button), bsSolid};
   canvas->Pen.Mode = pmCopy;
-  ForEachOutside(source, copied, [canvas](const TRect& band) { canvas->FillRect(band); });
+  // Draws the part of the selection inside `within`.
+  const auto draw = [&](const TRect& within) {
+    ForEachOutside(source, copied, [&](const TRect& band) {
+      const TRect part = IntersectRect(band, within);
+      if (!part.IsEmpty()) canvas->FillRect(part);
+    });
+    const TRect to = IntersectRect(dest, within);
+    if (!to.IsEmpty())
+      canvas->CopyRect(to, FBitmap->Canvas(),
+                       ShiftedRect(to, source.Left - dest.Left, source.Top - dest.Top));
+  };
+  if (mendBorder) {
+    for (const TRect& edge : BorderEdges(shown.border)) draw(edge);
+  } else {
+    ForEachOutside(source, copied, [canvas](const TRect& band) { canvas->FillRect(band); });
+    canvas->CopyRect(dest, FBitmap->Canvas(), source);
+  }
   canvas->Brush = brush;
   canvas->Pen = pen;
-  canvas->CopyRect(dest, FBitmap->Canvas(), source);
+  FShownSelection = {FSourceRect, FDestRect, TRect{}, VacatedColor(Button), FShape->ChangeCount()};
 }
 
 // Marching ants: white under black dots, so the border shows on any image.
@@ -181,6 +212,9 @@ void TdlgPictor::DrawSelectionBorder(int X, int Y) {
   const TPen pen = canvas->Pen;
   const TBrush brush = canvas->Brush;
   const TRect border = PixelRect(ShiftedRect(FSelRect, X - FDragStart.X, Y - FDragStart.Y));
+  // The first border over a freshly drawn selection keeps it mendable.
+  TShownSelection& shown = FShownSelection;
+  const bool onShown = shown.count == FShape->ChangeCount() && shown.border.IsEmpty();
   canvas->Brush.Style = bsClear;
   canvas->Pen = TPen{clWhite, 1, psSolid, pmCopy};
   canvas->Rectangle(border);
@@ -189,16 +223,14 @@ void TdlgPictor::DrawSelectionBorder(int X, int Y) {
   canvas->Rectangle(border);
   canvas->Pen = pen;
   canvas->Brush = brush;
+  shown.border = border;
+  shown.count = onShown ? FShape->ChangeCount() : ~std::uint64_t{0};
 }
 
 // The preview's pixels under the border of FSelRect become the image's again.
 void TdlgPictor::EraseSelectionBorder() {
-  const TRect r = PixelRect(FSelRect);
-  const TRect edges[] = {Rect(r.Left, r.Top, r.Right, r.Top + 1),
-                         Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom),
-                         Rect(r.Left, r.Top, r.Left + 1, r.Bottom),
-                         Rect(r.Right - 1, r.Top, r.Right, r.Bottom)};
-  for (const TRect& edge : edges) FShape->Canvas()->CopyRect(edge, FBitmap->Canvas(), edge);
+  for (const TRect& edge : BorderEdges(PixelRect(FSelRect)))
+    FShape->Canvas()->CopyRect(edge, FBitmap->Canvas(), edge);
 }
 
 // Commits the selection as it was last drawn, in the form of its tool, and
