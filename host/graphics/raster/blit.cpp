@@ -86,8 +86,10 @@ class RowBlitter {
       const auto index = static_cast<std::size_t>(y - plan_.visible.Top);
       const int sy = plan_.rows[index];
       if (sy < 0) continue;
-      if (index + 1 < plan_.rows.size() && plan_.rows[index + 1] != sy)
-        Prefetch(plan_.rows[index + 1]);
+      // A few rows ahead: one row's work does not cover a wait for memory.
+      constexpr std::size_t kAhead = 3;
+      if (index + kAhead < plan_.rows.size() && plan_.rows[index + kAhead] != sy)
+        Prefetch(plan_.rows[index + kAhead]);
       if (plan_.rawCopy) {
         CopyBytes(y, sy);
         continue;
