@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "attributes/standard_palettes.h"
 #include "host/graphics/canvas.h"
+#include "host/graphics/streams.h"
 
 namespace pictor {
 namespace {
@@ -36,6 +40,38 @@ TEST(CopyBitmap, CopiesSizeFormatPaletteAndPixelsIndependently) {
     // The copy shares nothing: painting one leaves the other.
     dest.Canvas()->SetPixels(0, 0, clBlack);
     EXPECT_EQ(source.Canvas()->Pixels(0, 0), clWhite);
+  }
+}
+
+TEST(CopyBitmap, GivesWhatASaveAndALoadWouldGive) {
+  // Every byte random, the row padding and the unused bits included; the
+  // copy's own transparency settings stay.
+  std::mt19937 random(3);
+  for (TPixelFormat format :
+       {pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfDevice}) {
+    SCOPED_TRACE(PixelFormatName(format));
+    TBitmap source;
+    source.SetPixelFormat(format);
+    source.SetSize(13, 6);
+    ApplyStandardPalette(source);
+    for (std::uint8_t& byte : source.PixelBytes()) byte = static_cast<std::uint8_t>(random());
+    source.SetTransparentColor(clRed);
+    TBitmap loaded, copied;
+    for (TBitmap* dest : {&loaded, &copied}) {
+      dest->SetTransparent(true);
+      dest->SetIgnorePalette(true);
+    }
+    TMemoryStream stream;
+    source.SaveToStream(stream);
+    stream.SetPosition(0);
+    loaded.LoadFromStream(stream);
+    CopyBitmap(&source, &copied);
+    EXPECT_EQ(copied.PixelFormat(), loaded.PixelFormat());
+    EXPECT_TRUE(std::ranges::equal(copied.PixelBytes(), loaded.PixelBytes()));
+    EXPECT_TRUE(std::ranges::equal(copied.PaletteEntries(), loaded.PaletteEntries()));
+    EXPECT_EQ(copied.Transparent(), loaded.Transparent());
+    EXPECT_EQ(copied.TransparentMode(), loaded.TransparentMode());
+    EXPECT_EQ(copied.IgnorePalette(), loaded.IgnorePalette());
   }
 }
 
