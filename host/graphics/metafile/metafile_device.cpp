@@ -179,7 +179,9 @@ void Device::CombineClip(const SpanSet* region, int mode) {
     case kRgnDiff: result = SubtractSpans(CurrentClip(), r); break;
     case kRgnXor: {
       result = SubtractSpans(CurrentClip(), r);
-      for (const Span& s : SubtractSpans(r, CurrentClip()).Spans()) result.Add(s.Y, s.X0, s.X1);
+      // Named: a loop over a member of a temporary would outlive the temporary.
+      const SpanSet added = SubtractSpans(r, CurrentClip());
+      for (const Span& s : added.Spans()) result.Add(s.Y, s.X0, s.X1);
       break;
     }
     default: return;
