@@ -196,6 +196,7 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
 
   // The shapes.
   void ResetPreview();
+  void ResetPreviewOutside(const TRect& a, const TRect& b);
   // Whether the preview equals the working bitmap outside its changed rectangle.
   bool PreviewInStep() const;
   void MatchPreview(const TBitmap& from, TBitmap& to);

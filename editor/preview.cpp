@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "editor/dlg_pictor.h"
+#include "editor/selection_rect.h"
 
 namespace pictor {
 namespace {
@@ -59,9 +60,22 @@ void TdlgPictor::MatchPreview(const TBitmap& from, TBitmap& to) {
 }
 
 // The preview becomes a copy of the working bitmap, shown over the whole view.
-void TdlgPictor::ResetPreview() {
+void TdlgPictor::ResetPreview() { ResetPreviewOutside(TRect{}, TRect{}); }
+
+// As ResetPreview, except inside a and b, which the caller draws over at once
+// with opaque pixels: those are left as they are.
+void TdlgPictor::ResetPreviewOutside(const TRect& a, const TRect& b) {
   FShapeRect = Rect(0, 0, FBitmap->Width() * FZoom, FBitmap->Height() * FZoom);
-  MatchPreview(*FBitmap, *FShape);
+  if (!PreviewInStep()) {
+    MatchPreview(*FBitmap, *FShape);
+    return;
+  }
+  ForEachOutside(FShape->ChangedRect(), a, [&](const TRect& band) {
+    ForEachOutside(band, b, [&](const TRect& part) { CopyChangedPixels(*FBitmap, *FShape, part); });
+  });
+  CopyTransparency(*FBitmap, *FShape);
+  FShape->ClearChanged();
+  FPreviewBasis = FBitmap->ChangeCount();
 }
 
 // An exact copy (size, pixel format, palette and pixels, as a save and a

@@ -19,22 +19,6 @@
 namespace pictor {
 namespace {
 
-// Calls fn for each of the rectangles that together cover `area` except
-// where it meets `kept`: the bands above, below, left and right of it.
-template <typename Fn>
-void ForEachOutside(const TRect& area, const TRect& kept, Fn fn) {
-  const TRect k = IntersectRect(area, kept);
-  if (k.IsEmpty()) {
-    fn(area);
-    return;
-  }
-  for (const TRect& band : {Rect(area.Left, area.Top, area.Right, k.Top),
-                            Rect(area.Left, k.Bottom, area.Right, area.Bottom),
-                            Rect(area.Left, k.Top, k.Left, k.Bottom),
-                            Rect(k.Right, k.Top, area.Right, k.Bottom)})
-    if (!band.IsEmpty()) fn(band);
-}
-
 // The one-pixel edges a rectangle's border is drawn on.
 std::array<TRect, 4> BorderEdges(const TRect& r) {
   return {Rect(r.Left, r.Top, r.Right, r.Top + 1), Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom),
@@ -122,8 +106,14 @@ void TdlgPictor::StretchMarquee(TPoint P) {
 
 // The selection drawn moved by P - FDragStart.
 void TdlgPictor::MoveMarquee(TMouseButton Button, TPoint P) {
-  // A floating paste redraws the preview itself.
-  if (FPasteBitmap->Empty()) ResetPreview();
+  // A floating paste redraws the preview itself. Otherwise the step fills the
+  // vacated area and copies the selection over the preview, so only the rest
+  // of what the last step drew needs the image's pixels back.
+  if (FPasteBitmap->Empty()) {
+    const TRect source = PixelRect(CornerRect(FStartPoint, FEndPoint));
+    const TRect dest = PixelRect(ShiftedRect(FSelRect, P.X - FDragStart.X, P.Y - FDragStart.Y));
+    ResetPreviewOutside(source, CopiedPart(source, dest, FBitmap->Width(), FBitmap->Height()));
+  }
   DrawSelection(Button, P.X, P.Y);
 }
 
@@ -175,11 +165,8 @@ void TdlgPictor::DrawSelection(TMouseButton Button, int X, int Y) {
   if (X == kNoNewPosition) EraseSelectionBorder();
   const TRect source = PixelRect(FSourceRect);
   const TRect dest = PixelRect(FDestRect);
-  // The pixels the copy writes: those whose source lies in the image. The
-  // vacated fill leaves them out, as the copy would cover them anyway.
-  const TRect copied =
-      ShiftedRect(IntersectRect(source, Rect(0, 0, FBitmap->Width(), FBitmap->Height())),
-                  dest.Left - source.Left, dest.Top - source.Top);
+  // The vacated fill leaves out what the copy writes, as it would cover it anyway.
+  const TRect copied = CopiedPart(source, dest, FBitmap->Width(), FBitmap->Height());
   const TBrush brush = canvas->Brush;
   const TPen pen = canvas->Pen;
   canvas->Brush = TBrush{VacatedColor(Button), bsSolid};

@@ -65,7 +65,8 @@ TEST(PreviewReset, EveryPreviewToolAgreesWithAFullCopyAtEachStep) {
       {&Ui::dlgPictor::sbEllipse, {Drag(5, 5, 50, 30), Drag(60, 38, 20, 1)}},
       {&Ui::dlgPictor::sbCurve, {Drag(5, 5, 50, 30), Drag(10, 30, 20, 2), Drag(50, 5, 60, 30)}},
       {&Ui::dlgPictor::sbPolygon, {Drag(5, 5, 50, 30), Drag(50, 30, 20, 35), Drag(20, 35, 5, 5)}},
-      {&Ui::dlgPictor::sbMarquee, {Drag(5, 5, 30, 20), Drag(15, 12, 40, 25), click}},
+      {&Ui::dlgPictor::sbMarquee,
+       {Drag(5, 5, 30, 20), Drag(15, 12, 40, 25), Drag(40, 25, 68, 39), click}},
       {&Ui::dlgPictor::sbLasso, {Drag(5, 5, 40, 30), Drag(20, 15, 50, 25), click}},
       {&Ui::dlgPictor::sbText, {click, {Type("W"), Type("g"), Type("\b"), Type("y")}, click}},
   };
