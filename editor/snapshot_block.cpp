@@ -1,13 +1,28 @@
 #include "editor/snapshot_block.h"
 
+#include <malloc.h>
 #include <zstd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <stdexcept>
 
 namespace pictor {
 namespace {
+
+// An entry allocates its tiles at once, and the packer frees their copies
+// soon after: the heap keeps freed memory for the next entry instead of
+// giving it back and faulting it in again. The editor gives it back when it
+// closes (ReleaseFreedImageMemory). The mmap threshold is fixed where it
+// would otherwise grow to, as fixing the trim threshold stops that growth.
+void KeepFreedHeap() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 512 << 20);
+  });
+}
 
 // Level 1: packing runs behind the user's work and must keep up with it.
 constexpr int kPackLevel = 1;
@@ -32,10 +47,29 @@ ZSTD_DCtx* UnpackContext() {
 TSnapshotBlock::TSnapshotBlock(const std::uint8_t* first, std::size_t stride, std::size_t width,
                                std::size_t rows, std::atomic<std::size_t>* account)
     : width_(width), size_(width * rows), account_(account) {
-  // Appended row by row into reserved room: no bytes are cleared first.
-  bytes_.reserve(size_);
-  for (std::size_t y = 0; y < rows; ++y, first += stride) bytes_.insert(bytes_.end(), first, first + width);
+  KeepFreedHeap();
+  if (width >= kPattern && Repeats(first, stride, width, rows, first)) {
+    // A fill: the pattern stands for it, and packing has nothing to gain.
+    bytes_.assign(first, first + kPattern);
+    uniform_ = tried_ = true;
+  } else {
+    // Appended row by row into reserved room: no bytes are cleared first.
+    bytes_.reserve(size_);
+    for (std::size_t y = 0; y < rows; ++y, first += stride)
+      bytes_.insert(bytes_.end(), first, first + width);
+  }
   if (account_) account_->fetch_add(bytes_.size());
+}
+
+bool TSnapshotBlock::Repeats(const std::uint8_t* first, std::size_t stride, std::size_t width,
+                             std::size_t rows, const std::uint8_t* pattern) {
+  // Most blocks differ within their first bytes, so the test costs little
+  // unless the block is a fill.
+  for (std::size_t y = 0; y < rows; ++y, first += stride)
+    if (std::memcmp(first, pattern, kPattern) != 0 ||
+        std::memcmp(first + kPattern, first, width - kPattern) != 0)
+      return false;
+  return true;
 }
 
 TSnapshotBlock::~TSnapshotBlock() {
@@ -54,6 +88,7 @@ bool TSnapshotBlock::Packed() const {
 
 bool TSnapshotBlock::Holds(const std::uint8_t* first, std::size_t stride) const {
   std::lock_guard lock(mutex_);
+  if (uniform_) return Repeats(first, stride, width_, size_ / width_, bytes_.data());
   if (packed_) return false;
   for (std::size_t at = 0; at < size_; at += width_, first += stride)
     if (std::memcmp(bytes_.data() + at, first, width_) != 0) return false;
@@ -62,6 +97,14 @@ bool TSnapshotBlock::Holds(const std::uint8_t* first, std::size_t stride) const 
 
 void TSnapshotBlock::CopyTo(std::uint8_t* out, std::size_t stride) const {
   std::lock_guard lock(mutex_);
+  if (uniform_) {
+    // The first row is the pattern doubled up to the width; the others copy it.
+    std::memcpy(out, bytes_.data(), kPattern);
+    for (std::size_t done = kPattern; done < width_; done *= 2)
+      std::memcpy(out + done, out, std::min(done, width_ - done));
+    for (std::size_t y = 1; y < size_ / width_; ++y) std::memcpy(out + y * stride, out, width_);
+    return;
+  }
   const std::uint8_t* from = bytes_.data();
   if (packed_) {
     thread_local std::vector<std::uint8_t> unpacked;

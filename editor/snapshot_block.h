@@ -1,8 +1,9 @@
 // One block of a history snapshot's pixel bytes: `width` bytes of each of
-// `rows` rows of an image whose rows lie `stride` bytes apart. A block is kept as it was
-// copied until it is packed with zstd (by the history's background packer,
-// or at once when the history must free memory); either way it gives back
-// exactly the bytes it was made from.
+// `rows` rows of an image whose rows lie `stride` bytes apart. A block whose
+// rows all repeat one short pattern (a filled area) keeps just the pattern;
+// any other is kept as it was copied until it is packed with zstd (by the
+// history's background packer, or at once when the history must free
+// memory). Either way it gives back exactly the bytes it was made from.
 #pragma once
 
 #include <atomic>
@@ -38,11 +39,18 @@ class TSnapshotBlock {
   void Pack() const;
 
  private:
+  // The pattern's length: whole pixels of one, two, three and four bytes.
+  static constexpr std::size_t kPattern = 12;
+  // Whether each row is the first kPattern bytes of the first row repeated.
+  static bool Repeats(const std::uint8_t* first, std::size_t stride, std::size_t width,
+                      std::size_t rows, const std::uint8_t* pattern);
+
   const std::size_t width_;
   const std::size_t size_;
   std::atomic<std::size_t>* account_;
   mutable std::mutex mutex_;
   mutable std::vector<std::uint8_t> bytes_;
+  bool uniform_ = false;         // bytes_ holds the pattern every row repeats
   mutable bool packed_ = false;  // bytes_ holds the zstd frame
   mutable bool packing_ = false;  // a Pack call is at work
   mutable bool tried_ = false;    // Pack has run

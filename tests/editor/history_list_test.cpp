@@ -217,7 +217,7 @@ TEST(HistoryList, KeepsWithinItsBudgetAndEveryKeptEntryRestoresExactly) {
 
 TEST(HistoryList, RandomFiguresUndoAndRedoExactlyAcrossTileEdges) {
   // Widths whose rows end inside a tile, heights that end inside a tile row;
-  // figures that straddle tile edges; undo and redo write only the tiles that
+  // figures that straddle tile edges or fill whole tiles; undo and redo write only the tiles that
   // differ from the entry shown, over whatever the bitmap changed since.
   std::mt19937 random(9);
   for (auto [format, width, height] : {std::tuple{pf24bit, 701, 150}, std::tuple{pf4bit, 2301, 70},
@@ -241,7 +241,11 @@ TEST(HistoryList, RandomFiguresUndoAndRedoExactlyAcrossTileEdges) {
       const int x = static_cast<int>(random() % width), y = static_cast<int>(random() % height);
       TCanvas& canvas = *bitmap->Canvas();
       canvas.Brush.Color = static_cast<TColor>(random() & 0xFFFFFF);
-      canvas.FillRect(Rect(x, y, x + 1 + static_cast<int>(random() % 300), y + 1 + static_cast<int>(random() % 80)));
+      // Every fourth fill is large: whole tiles of one colour, kept as their pattern.
+      const bool large = step % 4 == 0;
+      canvas.FillRect(Rect(large ? x / 8 : x, large ? 0 : y,
+                           x + 1 + static_cast<int>(random() % (large ? 9000 : 300)),
+                           y + 1 + static_cast<int>(random() % (large ? 200 : 80))));
       if (random() % 3 == 0) {  // undo or redo, after a change left unrecorded
         const int to = static_cast<int>(random() % static_cast<unsigned>(history.Count()));
         history.Restore(to, *bitmap, current);

@@ -146,7 +146,15 @@ void ApplySpan(BitmapImage& image, int y, int x0, int x1, std::uint32_t native, 
 void FillImage(BitmapImage& image, std::uint32_t native) {
   if (image.empty()) return;
   ApplySpan(image, 0, 0, image.width, native, PixelMode::Copy);
-  // Padding bytes of the first row are copied too; they are never read as pixels.
+  // A colour of one repeated byte (white, black, any palette index) is set
+  // with one memset, which only writes; other colours copy the first row.
+  // Padding bytes get the same; they are never read as pixels.
+  const std::uint8_t* row = image.Row(0);
+  const std::size_t used = (static_cast<std::size_t>(image.width) * image.bpp() + 7) / 8;
+  if (std::all_of(row, row + used, [&](std::uint8_t b) { return b == row[0]; })) {
+    std::memset(image.pixels.data(), row[0], image.stride * static_cast<std::size_t>(image.height));
+    return;
+  }
   for (int y = 1; y < image.height; ++y) std::memcpy(image.Row(y), image.Row(0), image.stride);
 }
 
