@@ -83,6 +83,8 @@ class TdlgPictor : public TForm, public Ui::dlgPictor {
 
   // The history.
   void ClearHistory();
+  // Empties the history, nothing shown.
+  void ForgetHistory();
   void InitializeHistory();
   void AddToHistory();
   void Undo();

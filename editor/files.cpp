@@ -18,6 +18,9 @@ void TdlgPictor::PrepareFileDialogs() {
 // The image becomes the document; the document object stays the same, so
 // nothing that refers to it (the view) is left with a freed bitmap.
 void TdlgPictor::TakeDocument(std::unique_ptr<TBitmap> image) {
+  // The history goes first: its first entry reads the old image in place,
+  // which would otherwise be copied for it as the image is replaced.
+  ForgetHistory();
   FBitmap->ReplaceImage(std::move(image->Image()));
 }
 

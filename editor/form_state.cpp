@@ -56,12 +56,14 @@ void TdlgPictor::FormCreate(TObject*) {
 void TdlgPictor::FormDestroy(TObject*) {
   // The view must not show bitmaps that are about to go.
   PaintBox->Canvas()->Clear();
+  // The history first: its first entry reads the working bitmap's pixels,
+  // which would otherwise be copied for it as the bitmap goes.
+  if (FHistory) ClearHistory();
+  FHistory.reset();
   FBitmap.reset();
   FShape.reset();
   FPasteBitmap.reset();
   FTextFont.reset();
-  if (FHistory) ClearHistory();
-  FHistory.reset();
 }
 
 void TdlgPictor::FormShow(TObject*) { Draw(); }
@@ -73,6 +75,7 @@ void TdlgPictor::SetFrame(TBitmap* Bitmap) {
   // switch below commits nothing onto the new frame.
   ForgetSelection();
   ResetText();
+  ForgetHistory();  // before the old frame's pixels, which its first entry reads, go
   CopyBitmap(Bitmap, FBitmap.get());
   FShape->Assign(nullptr);
   SetColorPalette();

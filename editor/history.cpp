@@ -10,9 +10,13 @@ namespace pictor {
 
 void TdlgPictor::ClearHistory() { FHistory->Clear(); }
 
-void TdlgPictor::InitializeHistory() {
+void TdlgPictor::ForgetHistory() {
   ClearHistory();
   FHistoryIndex = -1;
+}
+
+void TdlgPictor::InitializeHistory() {
+  ForgetHistory();
   FBitmap->MarkChanged(TBitmap::kEverywhere);
   if (FBitmap->Width() > 0 && FBitmap->Height() > 0) AddToHistory();
   UpdateHistoryButtons();

@@ -4,18 +4,34 @@
 
 namespace pictor {
 
-void THistoryList::Add(const TBitmap& bitmap) {
+THistoryList::~THistoryList() { EndLoans(); }
+
+void THistoryList::EndLoans() {
+  for (const auto& loan : loans_) loan->End();
+  loans_.clear();
+}
+
+void THistoryList::Add(TBitmap& bitmap) {
   Append(bitmap, entries_.empty() ? nullptr : entries_.back(), bitmap.ChangedRect());
 }
 
-void THistoryList::Append(const TBitmap& bitmap, std::shared_ptr<const TSnapshot> basisEntry,
+void THistoryList::Append(TBitmap& bitmap, std::shared_ptr<const TSnapshot> basisEntry,
                           const TRect& changed) {
+  if (!basisEntry || !basisEntry->CanBasis(bitmap)) {
+    std::erase_if(loans_, [](const auto& loan) { return loan->Ended(); });
+    std::shared_ptr<TSnapshot::Loan> loan;
+    entries_.push_back(TSnapshot::Lend(
+        bitmap, &stored_, [this](const TSnapshot::BlockList& owned) { packer_.Enqueue(owned); },
+        &loan));
+    loans_.push_back(std::move(loan));
+    return;
+  }
   TSnapshot::BlockList fresh;
   entries_.push_back(TSnapshot::Take(bitmap, basisEntry.get(), changed, &stored_, &fresh));
   packer_.Enqueue(fresh);
 }
 
-int THistoryList::Record(const TBitmap& bitmap, int current) {
+int THistoryList::Record(TBitmap& bitmap, int current) {
   // A single entry stays even when nothing is current.
   const int count = Count();
   if (count - 1 > current && count > 1)
@@ -43,6 +59,7 @@ void THistoryList::Delete(int index) {
 }
 
 void THistoryList::Clear() {
+  EndLoans();
   while (!entries_.empty()) entries_.pop_back();
 }
 

@@ -1,6 +1,7 @@
 #include "editor/snapshot.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace pictor {
 
@@ -14,6 +15,8 @@ bool TSnapshot::SameLayout(const TSnapshot& other) const {
   return other.stride_ == stride_ && other.across_ == across_ && other.down_ == down_;
 }
 
+bool TSnapshot::CanBasis(const TBitmap& bitmap) const { return SameGeometry(bitmap); }
+
 TSnapshot::TileRange TSnapshot::TilesOf(const TRect& pixels) const {
   const TRect r = IntersectRect(pixels, TRect{0, 0, width_, height_});
   if (r.IsEmpty()) return {};
@@ -23,6 +26,29 @@ TSnapshot::TileRange TSnapshot::TilesOf(const TRect& pixels) const {
   return TileRange{first / kTileBytes, (end + kTileBytes - 1) / kTileBytes,
                    static_cast<std::size_t>(r.Top) / kTileRows,
                    (static_cast<std::size_t>(r.Bottom) + kTileRows - 1) / kTileRows};
+}
+
+void TSnapshot::Describe(const TBitmap& bitmap) {
+  width_ = bitmap.Width();
+  height_ = bitmap.Height();
+  format_ = bitmap.PixelFormat();
+  stride_ = bitmap.RowBytes();
+  const std::span<const PALETTEENTRY> palette = bitmap.PaletteEntries();
+  palette_.assign(palette.begin(), palette.end());
+  if (!bitmap.Empty() && stride_ > 0) {
+    across_ = (stride_ + kTileBytes - 1) / kTileBytes;
+    down_ = (static_cast<std::size_t>(height_) + kTileRows - 1) / kTileRows;
+  }
+}
+
+TRect TSnapshot::TileRect(std::size_t i) const {
+  const std::size_t bits = static_cast<std::size_t>(BitsPerPixel(format_));
+  const std::size_t first = (i % across_) * kTileBytes;
+  const std::size_t end = first + TileWidth(i);
+  const int top = static_cast<int>((i / across_) * kTileRows);
+  return TRect{static_cast<int>(first * 8 / bits), top,
+               static_cast<int>(std::min<std::size_t>(width_, (end * 8 + bits - 1) / bits)),
+               top + static_cast<int>(TileRows(i))};
 }
 
 std::size_t TSnapshot::TileOffset(std::size_t i) const {
@@ -43,19 +69,10 @@ std::shared_ptr<const TSnapshot> TSnapshot::Take(const TBitmap& bitmap, const TS
                                                  BlockList* fresh) {
   auto snapshot = std::make_shared<TSnapshot>();
   TSnapshot& s = *snapshot;
-  s.width_ = bitmap.Width();
-  s.height_ = bitmap.Height();
-  s.format_ = bitmap.PixelFormat();
-  s.stride_ = bitmap.RowBytes();
-  const std::span<const PALETTEENTRY> palette = bitmap.PaletteEntries();
-  s.palette_.assign(palette.begin(), palette.end());
-  if (!bitmap.Empty() && s.stride_ > 0) {
-    s.across_ = (s.stride_ + kTileBytes - 1) / kTileBytes;
-    s.down_ = (static_cast<std::size_t>(s.height_) + kTileRows - 1) / kTileRows;
-  }
+  s.Describe(bitmap);
   const std::size_t count = s.TileCount();
   const std::uint8_t* pixels = bitmap.PixelBytes().data();
-  const bool share = basis && basis->SameGeometry(bitmap) && basis->SameLayout(s);
+  const bool share = basis && basis->CanBasis(bitmap);
   // Outside the changed tiles every tile is the basis's.
   TileRange looked{0, s.across_, 0, s.down_};
   if (share) {
@@ -80,16 +97,80 @@ std::shared_ptr<const TSnapshot> TSnapshot::Take(const TBitmap& bitmap, const TS
   return snapshot;
 }
 
+std::shared_ptr<const TSnapshot> TSnapshot::Lend(TBitmap& bitmap,
+                                                 std::atomic<std::size_t>* account,
+                                                 std::function<void(const BlockList&)> owned,
+                                                 std::shared_ptr<Loan>* loan) {
+  auto snapshot = std::make_shared<TSnapshot>();
+  TSnapshot& s = *snapshot;
+  s.Describe(bitmap);
+  auto watch = std::make_shared<Loan>();
+  watch->grid_.Describe(bitmap);
+  watch->grid_.palette_.clear();
+  watch->owned_ = std::move(owned);
+  const std::size_t count = s.TileCount();
+  watch->tiles_.resize(count);
+  watch->done_.resize(count);
+  watch->left_ = count;
+  s.chunks_.resize((count + kChunkTiles - 1) / kChunkTiles);
+  for (auto& chunk : s.chunks_) chunk = std::make_shared<Chunk>();
+  const std::uint8_t* pixels = std::as_const(bitmap).PixelBytes().data();
+  for (std::size_t i = 0; i < count; ++i) {
+    auto tile = std::make_shared<const Block>(Block::Lent{}, pixels + s.TileOffset(i), s.stride_,
+                                              s.TileWidth(i), s.TileRows(i), account);
+    watch->tiles_[i] = tile;
+    s.chunks_[i / kChunkTiles]->tiles[i % kChunkTiles] = std::move(tile);
+  }
+  bitmap.SetWatch(watch);
+  *loan = std::move(watch);
+  return snapshot;
+}
+
+bool TSnapshot::Loan::BeforeWrite(const TRect& rect) {
+  if (ended_) return false;
+  const TileRange range = grid_.TilesOf(rect);
+  BlockList owned;
+  for (std::size_t ty = range.y0; ty < range.y1; ++ty)
+    for (std::size_t tx = range.x0; tx < range.x1; ++tx) {
+      const std::size_t i = ty * grid_.across_ + tx;
+      if (done_[i]) continue;
+      done_[i] = true;
+      --left_;
+      // A tile no snapshot holds any more needs no copy.
+      if (auto tile = tiles_[i].lock()) {
+        tile->Own();
+        owned.push_back(std::move(tile));
+      }
+      tiles_[i].reset();
+    }
+  if (!owned.empty() && owned_) owned_(owned);
+  return left_ > 0;
+}
+
+void TSnapshot::Loan::End() {
+  ended_ = true;
+  owned_ = nullptr;
+  tiles_.clear();
+  done_.clear();
+}
+
 void TSnapshot::Restore(TBitmap& bitmap, const TSnapshot* shown) const {
   if (!SameGeometry(bitmap)) {
     bitmap.NewImage(width_, height_, format_, palette_);
     shown = nullptr;
   }
   if (shown && !SameLayout(*shown)) shown = nullptr;
-  // Read before the writable pixels mark the whole image changed.
+  // Read before the tiles written add to it.
   const TileRange changed = TilesOf(bitmap.ChangedRect());
-  std::uint8_t* pixels = bitmap.PixelBytes().data();
-  const auto put = [&](std::size_t i) { Tile(i)->CopyTo(pixels + TileOffset(i), stride_); };
+  std::uint8_t* pixels = bitmap.PixelBytesForMarkedWrites().data();
+  const auto put = [&](std::size_t i) {
+    const Block& tile = *Tile(i);
+    std::uint8_t* at = pixels + TileOffset(i);
+    // A tile lent from these very pixels is there already.
+    if (tile.LentFrom(at)) return;
+    bitmap.MarkChanged(TileRect(i));
+    tile.CopyTo(at, stride_);
+  };
   if (!shown) {
     for (std::size_t i = 0; i < TileCount(); ++i) put(i);
   } else {

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -43,12 +44,25 @@ class TSnapshot {
                                                std::atomic<std::size_t>* account = nullptr,
                                                BlockList* fresh = nullptr);
 
+  // The bitmap as it is now, its tiles lent from its pixels instead of
+  // copied (see snapshot_block.h): the snapshot sets a watch on the bitmap
+  // that, before pixels change, makes the tiles under them copies and hands
+  // those to `owned` (to be packed). *loan receives the watch, whose End()
+  // stops it; the bitmap must not outlive the snapshot's tiles without it.
+  class Loan;
+  static std::shared_ptr<const TSnapshot> Lend(TBitmap& bitmap,
+                                               std::atomic<std::size_t>* account,
+                                               std::function<void(const BlockList&)> owned,
+                                               std::shared_ptr<Loan>* loan);
+
   // Makes the bitmap exactly the recorded image: size, pixel format, palette
   // and pixels; nothing else of the bitmap changes. `shown` (or nullptr) is a
   // snapshot the bitmap equals outside its ChangedRect(): tiles this one
   // shares with it are then left alone.
   void Restore(TBitmap& bitmap, const TSnapshot* shown = nullptr) const;
 
+  // Whether Take can share this snapshot's tiles for the bitmap.
+  bool CanBasis(const TBitmap& bitmap) const;
   int Width() const { return width_; }
   int Height() const { return height_; }
   TPixelFormat PixelFormat() const { return format_; }
@@ -79,12 +93,16 @@ class TSnapshot {
     }
   };
 
+  // Takes the bitmap's size, format, row length and palette.
+  void Describe(const TBitmap& bitmap);
   bool SameGeometry(const TBitmap& bitmap) const;
   bool SameLayout(const TSnapshot& other) const;
   TileRange TilesOf(const TRect& pixels) const;
   const std::shared_ptr<const Block>& Tile(std::size_t i) const {
     return chunks_[i / kChunkTiles]->tiles[i % kChunkTiles];
   }
+  // The pixels whose bytes tile i holds (some of them only in part).
+  TRect TileRect(std::size_t i) const;
   // Where tile i starts in the pixel bytes, and its width in bytes and rows.
   std::size_t TileOffset(std::size_t i) const;
   std::size_t TileWidth(std::size_t i) const;
@@ -98,6 +116,23 @@ class TSnapshot {
   std::vector<PALETTEENTRY> palette_;
   // Chunks are changed only while the snapshot being taken is their sole owner.
   std::vector<std::shared_ptr<Chunk>> chunks_;
+};
+
+class TSnapshot::Loan final : public TPixelWatch {
+ public:
+  bool BeforeWrite(const TRect& rect) override;
+  // No more copies or hand-overs: the history that holds the tiles goes.
+  void End();
+  bool Ended() const { return ended_; }
+
+ private:
+  friend class TSnapshot;
+  TSnapshot grid_;  // the lent snapshot's geometry, without its tiles
+  std::vector<std::weak_ptr<const Block>> tiles_;  // by tile index
+  std::vector<bool> done_;  // the tile is owned (or dropped) and needs no notice
+  std::size_t left_ = 0;    // tiles not yet done
+  std::function<void(const BlockList&)> owned_;
+  bool ended_ = false;
 };
 
 }  // namespace pictor

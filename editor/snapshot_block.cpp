@@ -47,8 +47,18 @@ ZSTD_DCtx* UnpackContext() {
 TSnapshotBlock::TSnapshotBlock(const std::uint8_t* first, std::size_t stride, std::size_t width,
                                std::size_t rows, std::atomic<std::size_t>* account)
     : width_(width), size_(width * rows), account_(account) {
+  Keep(first, stride);
+}
+
+TSnapshotBlock::TSnapshotBlock(Lent, const std::uint8_t* first, std::size_t stride,
+                               std::size_t width, std::size_t rows,
+                               std::atomic<std::size_t>* account)
+    : width_(width), size_(width * rows), account_(account), lent_(first), lentStride_(stride) {}
+
+void TSnapshotBlock::Keep(const std::uint8_t* first, std::size_t stride) const {
   KeepFreedHeap();
-  if (width >= kPattern && Repeats(first, stride, width, rows, first)) {
+  const std::size_t rows = size_ / width_;
+  if (width_ >= kPattern && Repeats(first, stride, width_, rows, first)) {
     // A fill: the pattern stands for it, and packing has nothing to gain.
     bytes_.assign(first, first + kPattern);
     uniform_ = tried_ = true;
@@ -56,9 +66,21 @@ TSnapshotBlock::TSnapshotBlock(const std::uint8_t* first, std::size_t stride, st
     // Appended row by row into reserved room: no bytes are cleared first.
     bytes_.reserve(size_);
     for (std::size_t y = 0; y < rows; ++y, first += stride)
-      bytes_.insert(bytes_.end(), first, first + width);
+      bytes_.insert(bytes_.end(), first, first + width_);
   }
   if (account_) account_->fetch_add(bytes_.size());
+}
+
+bool TSnapshotBlock::LentFrom(const std::uint8_t* first) const {
+  std::lock_guard lock(mutex_);
+  return lent_ && lent_ == first;
+}
+
+void TSnapshotBlock::Own() const {
+  std::lock_guard lock(mutex_);
+  if (!lent_) return;
+  Keep(lent_, lentStride_);
+  lent_ = nullptr;
 }
 
 bool TSnapshotBlock::Repeats(const std::uint8_t* first, std::size_t stride, std::size_t width,
@@ -90,8 +112,11 @@ bool TSnapshotBlock::Holds(const std::uint8_t* first, std::size_t stride) const 
   std::lock_guard lock(mutex_);
   if (uniform_) return Repeats(first, stride, width_, size_ / width_, bytes_.data());
   if (packed_) return false;
-  for (std::size_t at = 0; at < size_; at += width_, first += stride)
-    if (std::memcmp(bytes_.data() + at, first, width_) != 0) return false;
+  if (lent_ == first) return true;
+  const std::uint8_t* own = lent_ ? lent_ : bytes_.data();
+  const std::size_t ownStride = lent_ ? lentStride_ : width_;
+  for (std::size_t at = 0; at < size_; at += width_, first += stride, own += ownStride)
+    if (std::memcmp(own, first, width_) != 0) return false;
   return true;
 }
 
@@ -105,8 +130,13 @@ void TSnapshotBlock::CopyTo(std::uint8_t* out, std::size_t stride) const {
     for (std::size_t y = 1; y < size_ / width_; ++y) std::memcpy(out + y * stride, out, width_);
     return;
   }
+  if (lent_ == out) return;
   const std::uint8_t* from = bytes_.data();
-  if (packed_) {
+  std::size_t fromStride = width_;
+  if (lent_) {
+    from = lent_;
+    fromStride = lentStride_;
+  } else if (packed_) {
     thread_local std::vector<std::uint8_t> unpacked;
     unpacked.resize(size_);
     const std::size_t n =
@@ -114,14 +144,15 @@ void TSnapshotBlock::CopyTo(std::uint8_t* out, std::size_t stride) const {
     if (ZSTD_isError(n) || n != size_) throw std::runtime_error("A history block does not unpack");
     from = unpacked.data();
   }
-  for (std::size_t at = 0; at < size_; at += width_, out += stride)
-    std::memcpy(out, from + at, width_);
+  for (std::size_t at = 0; at < size_; at += width_, out += stride, from += fromStride)
+    std::memcpy(out, from, width_);
 }
 
 void TSnapshotBlock::Pack() const {
   {
     std::lock_guard lock(mutex_);
-    if (tried_ || packing_) return;
+    // A lent block is packed once it owns its bytes: Own() hands it back.
+    if (tried_ || packing_ || lent_) return;
     packing_ = true;
   }
   // Only the one packer that claimed the block changes its bytes, and only

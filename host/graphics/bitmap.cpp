@@ -30,7 +30,7 @@ void EnsurePalette(BitmapImage& image) {
 }  // namespace
 
 TBitmap::TBitmap() = default;
-TBitmap::~TBitmap() = default;
+TBitmap::~TBitmap() { BeforeWrite(kEverywhere); }
 
 void TBitmap::SetWidth(int width) { Resize(width, image_.height); }
 void TBitmap::SetHeight(int height) { Resize(image_.width, height); }
@@ -54,8 +54,8 @@ void TBitmap::Resize(int width, int height) {
       for (int x = copiedPixels; x < w; ++x) WriteNative(resized, x, y, ReadNative(image_, x, y));
     }
   }
-  image_ = std::move(resized);
   MarkChanged(kEverywhere);
+  image_ = std::move(resized);
 }
 
 void TBitmap::SetPixelFormat(TPixelFormat format) {
@@ -104,10 +104,10 @@ void TBitmap::Assign(const TGraphic* source) {
     if (!from.empty() && from.width == image_.width && from.height == image_.height &&
         from.format == image_.format && from.pixels.size() == image_.pixels.size()) {
       // A drag step copies the picture this way: no allocation, no page faults.
+      MarkChanged(kEverywhere);
       std::memcpy(image_.pixels.data(), from.pixels.data(), from.pixels.size());
       image_.palette = from.palette.Copy();
       EnsurePalette(image_);
-      MarkChanged(kEverywhere);
     } else {
       BitmapImage copy = AllocateImage(from.width, from.height, from.format);
       if (!from.empty()) std::memcpy(copy.pixels.data(), from.pixels.data(), from.pixels.size());
@@ -174,7 +174,7 @@ std::span<const PALETTEENTRY> TBitmap::PaletteEntries() const {
 void TBitmap::SetPaletteEntries(std::span<const PALETTEENTRY> entries) {
   image_.palette = OwnedPalette::FromEntries(entries);
   EnsurePalette(image_);
-  MarkChanged(kEverywhere);
+  NoteChanged(kEverywhere);  // the pixels stay
 }
 
 void TBitmap::NewImage(int width, int height, TPixelFormat format,
@@ -196,15 +196,15 @@ void TBitmap::DrawInto(TCanvas& canvas, const TRect& rect) const {
 
 void TBitmap::ReplaceImage(BitmapImage image) {
   EnsurePalette(image);
-  image_ = std::move(image);
   MarkChanged(kEverywhere);
+  image_ = std::move(image);
 }
 
 bool TBitmap::SwapPixels(TBitmap& other, const TRect& changed) {
   const BitmapImage& a = image_;
   const BitmapImage& b = other.image_;
   if (a.width != b.width || a.height != b.height || a.format != b.format || a.stride != b.stride ||
-      a.pixels.size() != b.pixels.size())
+      a.pixels.size() != b.pixels.size() || watch_ || other.watch_)
     return false;
   std::swap(image_.pixels, other.image_.pixels);
   MarkChanged(changed);
@@ -217,11 +217,25 @@ TRect TBitmap::ChangedRect() const {
 }
 
 void TBitmap::MarkChanged(const TRect& rect) {
+  BeforeWrite(rect);
+  NoteChanged(rect);
+}
+
+void TBitmap::NoteChanged(const TRect& rect) {
   // Only the part on the bitmap (or on any bitmap) counts.
   const TRect on = IntersectRect(NormalizedRect(rect), kEverywhere);
   if (on.IsEmpty()) return;
   ++changeCount_;
   changed_ = UnionRect(changed_, on);
+}
+
+void TBitmap::TellWatch(const TRect& rect) {
+  if (!watch_->BeforeWrite(NormalizedRect(rect))) watch_.reset();
+}
+
+void TBitmap::SetWatch(std::shared_ptr<TPixelWatch> watch) {
+  BeforeWrite(kEverywhere);
+  watch_ = std::move(watch);
 }
 
 }  // namespace pictor

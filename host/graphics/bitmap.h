@@ -18,6 +18,19 @@ namespace pictor {
 
 class TCanvas;
 
+// Told before a bitmap's pixels are written, or before its pixel memory is
+// freed or handed to another bitmap, so that whoever reads that memory in
+// place (the undo history keeps its first image this way) can copy what it
+// still needs first.
+class TPixelWatch {
+ public:
+  virtual ~TPixelWatch() = default;
+  // The pixels inside rect are about to change (TBitmap::kEverywhere: all of
+  // them, or the memory is about to go). Returns false once the watch needs
+  // no more notices.
+  virtual bool BeforeWrite(const TRect& rect) = 0;
+};
+
 enum class TTransparentMode { tmAuto, tmFixed };
 inline constexpr TTransparentMode tmAuto = TTransparentMode::tmAuto;
 inline constexpr TTransparentMode tmFixed = TTransparentMode::tmFixed;
@@ -87,6 +100,11 @@ class TBitmap : public TGraphic {
   std::size_t RowBytes() const { return image_.stride; }
   std::span<const std::uint8_t> PixelBytes() const;
   std::span<std::uint8_t> PixelBytes();
+  // The writable pixels for code that calls MarkChanged with each rectangle
+  // before it writes there.
+  std::span<std::uint8_t> PixelBytesForMarkedWrites() {
+    return {image_.pixels.data(), image_.pixels.size()};
+  }
   // Rows y (and the pixels named below) must lie in the bitmap.
   const std::uint8_t* ScanLine(int y) const { return image_.Row(y); }
   std::uint8_t* ScanLine(int y) {
@@ -125,7 +143,8 @@ class TBitmap : public TGraphic {
   // Exchanges the pixels with another bitmap of the same size, pixel format
   // and row length, and marks `changed` on both: for two copies that differ
   // only there, what copying that rectangle each way would do, at no cost.
-  // Returns false, changing nothing, when the two do not match.
+  // Returns false, changing nothing, when the two do not match or either
+  // has a watch.
   bool SwapPixels(TBitmap& other, const TRect& changed);
 
   // The rectangle that holds every pixel written since ClearChanged() (or
@@ -135,7 +154,18 @@ class TBitmap : public TGraphic {
   // the whole image. Lets a copy of the bitmap be brought up to date by
   // copying only that rectangle.
   TRect ChangedRect() const;
+  // Called before the pixels in rect are written: tells the watch, then
+  // adds rect to the changed rectangle.
   void MarkChanged(const TRect& rect);
+  // Only tells the watch, for writers that learn what they write as they go
+  // and mark the whole at the end (the flood fill).
+  void BeforeWrite(const TRect& rect) {
+    if (watch_) TellWatch(rect);
+  }
+  // The watch told before each write from now on; a watch set before is told
+  // that everything changes and is dropped. Pixels are not exchanged with
+  // another bitmap (SwapPixels) while a watch is set.
+  void SetWatch(std::shared_ptr<TPixelWatch> watch);
   void ClearChanged() { changed_ = TRect{}; }
   // Grows with every mark: equal counts mean pixels and palette are as they were.
   std::uint64_t ChangeCount() const { return changeCount_; }
@@ -145,6 +175,9 @@ class TBitmap : public TGraphic {
 
  private:
   void Resize(int width, int height);
+  void TellWatch(const TRect& rect);
+  // The changed rectangle and count grow without a pixel written.
+  void NoteChanged(const TRect& rect);
 
   BitmapImage image_;
   std::unique_ptr<TCanvas> canvas_;
@@ -153,6 +186,7 @@ class TBitmap : public TGraphic {
   bool ignorePalette_ = false;
   TRect changed_ = kEverywhere;
   std::uint64_t changeCount_ = 0;
+  std::shared_ptr<TPixelWatch> watch_;
 };
 
 // Gives the memory of images already freed back to the system: the block kept

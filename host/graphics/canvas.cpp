@@ -250,7 +250,9 @@ void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style) {
   TRect filled;
   FloodFillSpans(painter.Image(), x, y, color, style == TFillStyle::fsBorder,
                  [&](int row, int x0, int x1) {
-                   filled = UnionRect(filled, TRect{x0, row, x1, row + 1});
+                   const TRect span{x0, row, x1, row + 1};
+                   bitmap_->BeforeWrite(span);
+                   filled = UnionRect(filled, span);
                    brush.Span(row, x0, x1);
                  });
   painter.Marks(filled);

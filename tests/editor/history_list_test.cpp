@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <random>
 #include <set>
 #include <tuple>
@@ -258,6 +259,59 @@ TEST(HistoryList, RandomFiguresUndoAndRedoExactlyAcrossTileEdges) {
       ASSERT_EQ(history.Count(), static_cast<int>(images.size()));
     }
   }
+}
+
+TEST(HistoryList, TheFirstEntryCopiesNothingYetKeepsItsImageThroughEveryWrite) {
+  // The first entry reads the bitmap's pixels in place; each way of writing
+  // them must leave the entry its image, restored into the bitmap itself or
+  // into another, and the write's own result must stand.
+  using Write = std::function<void(TBitmap&)>;
+  TBitmap other;
+  other.Assign(Patterned(pf24bit, 300, 150, 5).get());
+  const std::vector<std::pair<const char*, Write>> writes = {
+      {"canvas", [](TBitmap& b) { b.Canvas()->FillRect(Rect(250, 100, 260, 140)); }},
+      {"flood fill",
+       [](TBitmap& b) { b.Canvas()->FloodFill(1, 1, b.Canvas()->Pixels(1, 1), fsSurface); }},
+      {"text", [](TBitmap& b) { b.Canvas()->TextOut(200, 120, "Wg"); }},
+      {"scan line", [](TBitmap& b) { b.ScanLine(140)[700] ^= 0xFF; }},
+      {"pixel bytes", [](TBitmap& b) { b.PixelBytes()[5] ^= 0xFF; }},
+      {"assign", [&](TBitmap& b) { b.Assign(&other); }},
+      {"resize", [](TBitmap& b) { b.SetSize(200, 300); }},
+      {"format", [](TBitmap& b) { b.SetPixelFormat(pf8bit); }},
+      {"swap refused", [&](TBitmap& b) { EXPECT_FALSE(b.SwapPixels(other, Rect(0, 0, 1, 1))); }},
+  };
+  for (const auto& [name, write] : writes) {
+    SCOPED_TRACE(name);
+    auto bitmap = Patterned(pf24bit, 300, 150, 2);
+    bitmap->Canvas()->Brush.Color = clRed;
+    auto before = Patterned(pf24bit, 300, 150, 2);
+    THistoryList history;
+    history.Record(*bitmap, -1);
+    EXPECT_LE(history.MemoryUsed(), 1024u);  // the palette alone
+    write(*bitmap);
+    TBitmap written;
+    written.Assign(bitmap.get());
+    TBitmap elsewhere;
+    history.Restore(0, elsewhere);
+    ExpectSameImage(elsewhere, *before);
+    history.Restore(0, *bitmap);
+    ExpectSameImage(*bitmap, *before);
+    if (std::string(name) != "swap refused") {
+      EXPECT_FALSE(written.Width() == before->Width() && written.Height() == before->Height() &&
+                   written.PixelFormat() == before->PixelFormat() &&
+                   std::memcmp(written.Image().pixels.data(), before->Image().pixels.data(),
+                               written.Image().pixels.size()) == 0);
+    }
+  }
+  // A bitmap that goes before the history leaves the entry its copy.
+  auto bitmap = Patterned(pf4bit, 301, 70, 3);
+  auto before = Patterned(pf4bit, 301, 70, 3);
+  THistoryList history;
+  history.Record(*bitmap, -1);
+  bitmap.reset();
+  TBitmap elsewhere;
+  history.Restore(0, elsewhere);
+  ExpectSameImage(elsewhere, *before);
 }
 
 TEST(HistoryList, UniformChangesPackToAFractionOfTheImage) {
