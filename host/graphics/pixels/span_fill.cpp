@@ -77,6 +77,8 @@ SpanFill::SpanFill(TPixelFormat format, std::uint32_t native, PixelMode mode)
   const std::uint32_t value = bytesPerPixel_ == 4 ? native_ & 0xFFFFFFu : native_;
   std::memcpy(pattern_, &value, bytesPerPixel_);
   Repeat(pattern_, bytesPerPixel_, kPatternBytes);
+  oneByte_ = std::all_of(pattern_, pattern_ + bytesPerPixel_,
+                         [&](std::uint8_t b) { return b == pattern_[0]; });
 }
 
 void SpanFill::Apply(BitmapImage& image, int y, int x0, int x1) {
@@ -93,8 +95,8 @@ void SpanFill::Apply(BitmapImage& image, int y, int x0, int x1) {
   const std::size_t n = bytesPerPixel_ * static_cast<std::size_t>(x1 - x0);
   if (mode_ == PixelMode::Xor)
     XorBytes(p, n);
-  else if (bytesPerPixel_ == 1)
-    std::memset(p, static_cast<int>(native_), n);
+  else if (oneByte_)  // white, black, any 8-bit index: only writes
+    std::memset(p, pattern_[0], n);
   else
     SetBytes(p, n, image.width);
 }

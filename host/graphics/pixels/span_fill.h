@@ -32,6 +32,7 @@ class SpanFill {
   std::uint32_t native_;
   PixelMode mode_;
   std::size_t bytesPerPixel_;  // 0 below 8 bits per pixel
+  bool oneByte_ = false;       // every byte of the pattern is the same
   // The value's bytes repeated from the start of a pixel; a 32-bit pixel's
   // fourth byte is 0.
   alignas(16) std::uint8_t pattern_[kPatternBytes] = {};

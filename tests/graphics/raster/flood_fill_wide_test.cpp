@@ -73,6 +73,19 @@ TEST_P(FloodFillWide, MatchesAPixelByPixelSearch) {
   }
 }
 
+TEST_P(FloodFillWide, ALonePixelAtTheEndOfAWorkedOutPieceStaysOut) {
+  // Rows of one colour are worked out in pieces of 256 pixels at once; the
+  // last pixel of a piece must still count on its own.
+  auto b = testing::WhiteBitmap(GetParam(), 600, 3);
+  TCanvas& c = *b->Canvas();
+  for (int x : {255, 511}) c.SetPixels(x, 1, clBlack);
+  c.Brush.Color = clLime;
+  c.FloodFill(0, 0, clWhite, fsSurface);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 600; ++x)
+      ASSERT_EQ(c.Pixels(x, y), y == 1 && (x == 255 || x == 511) ? clBlack : clLime) << x << "," << y;
+}
+
 INSTANTIATE_TEST_SUITE_P(Formats, FloodFillWide,
                          ::testing::Values(pf4bit, pf8bit, pf24bit, pf32bit, pf16bit));
 
