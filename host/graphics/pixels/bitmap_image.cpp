@@ -16,8 +16,9 @@
 namespace pictor {
 namespace {
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
-// Freed blocks up to this size may be kept for the next image.
-constexpr std::size_t kMaxSpare = std::size_t{256} << 20;
+// Freed blocks up to this size (a 24-bit picture of 12000 x 12000) may be
+// kept for the next image.
+constexpr std::size_t kMaxSpare = std::size_t{512} << 20;
 
 std::size_t HugeRounded(std::size_t size) { return (size + kHugePage - 1) / kHugePage * kHugePage; }
 
