@@ -74,6 +74,7 @@ std::size_t THistoryList::MemoryUsed() const {
   std::unordered_set<const void*> chunks;
   std::unordered_set<const TSnapshot::Block*> tiles;
   std::size_t bytes = 0;
+  for (const auto& loan : loans_) bytes += loan->KeptBytes();
   for (const auto& entry : entries_) {
     bytes += entry->PaletteBytes();
     const void* last = nullptr;

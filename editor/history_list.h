@@ -51,8 +51,9 @@ class THistoryList {
   void Restore(int index, TBitmap& bitmap, int shown = -1) const;
   const TSnapshot& Entry(int index) const { return *entries_.at(static_cast<std::size_t>(index)); }
 
-  // Bytes of pixels and palettes the entries hold; a block shared by several
-  // entries counts once.
+  // Bytes of pixels and palettes the entries hold, with the pixel memory a
+  // bitmap handed over to its first entry; a block shared by several entries
+  // counts once.
   std::size_t MemoryUsed() const;
   // Packs every block now, so that MemoryUsed() gives the settled figure.
   void PackAll() { packer_.Flush(); }

@@ -108,6 +108,7 @@ std::shared_ptr<const TSnapshot> TSnapshot::Lend(TBitmap& bitmap,
   watch->grid_.Describe(bitmap);
   watch->grid_.palette_.clear();
   watch->owned_ = std::move(owned);
+  watch->account_ = account;
   const std::size_t count = s.TileCount();
   watch->tiles_.resize(count);
   watch->done_.resize(count);
@@ -147,9 +148,20 @@ bool TSnapshot::Loan::BeforeWrite(const TRect& rect) {
   return left_ > 0;
 }
 
+void TSnapshot::Loan::KeepPixels(std::shared_ptr<const void> memory) {
+  if (ended_) return;
+  kept_ = std::move(memory);
+  keptBytes_ = grid_.stride_ * static_cast<std::size_t>(grid_.height_);
+  if (account_) account_->fetch_add(keptBytes_);
+}
+
 void TSnapshot::Loan::End() {
   ended_ = true;
   owned_ = nullptr;
+  if (account_) account_->fetch_sub(keptBytes_);
+  keptBytes_ = 0;
+  account_ = nullptr;
+  kept_.reset();
   tiles_.clear();
   done_.clear();
 }

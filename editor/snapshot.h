@@ -121,9 +121,13 @@ class TSnapshot {
 class TSnapshot::Loan final : public TPixelWatch {
  public:
   bool BeforeWrite(const TRect& rect) override;
+  // The tiles not yet copied go on reading the memory kept.
+  void KeepPixels(std::shared_ptr<const void> memory) override;
   // No more copies or hand-overs: the history that holds the tiles goes.
   void End();
   bool Ended() const { return ended_; }
+  // Bytes of the bitmap's former pixel memory the loan keeps.
+  std::size_t KeptBytes() const { return keptBytes_; }
 
  private:
   friend class TSnapshot;
@@ -132,6 +136,9 @@ class TSnapshot::Loan final : public TPixelWatch {
   std::vector<bool> done_;  // the tile is owned (or dropped) and needs no notice
   std::size_t left_ = 0;    // tiles not yet done
   std::function<void(const BlockList&)> owned_;
+  std::shared_ptr<const void> kept_;  // the bitmap's former pixel memory
+  std::size_t keptBytes_ = 0;         // counted in account_ while kept
+  std::atomic<std::size_t>* account_ = nullptr;
   bool ended_ = false;
 };
 

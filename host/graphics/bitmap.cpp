@@ -30,7 +30,7 @@ void EnsurePalette(BitmapImage& image) {
 }  // namespace
 
 TBitmap::TBitmap() = default;
-TBitmap::~TBitmap() { BeforeWrite(kEverywhere); }
+TBitmap::~TBitmap() { LetGoOfPixels(); }
 
 void TBitmap::SetWidth(int width) { Resize(width, image_.height); }
 void TBitmap::SetHeight(int height) { Resize(image_.width, height); }
@@ -54,7 +54,8 @@ void TBitmap::Resize(int width, int height) {
       for (int x = copiedPixels; x < w; ++x) WriteNative(resized, x, y, ReadNative(image_, x, y));
     }
   }
-  MarkChanged(kEverywhere);
+  LetGoOfPixels();
+  NoteChanged(kEverywhere);
   image_ = std::move(resized);
 }
 
@@ -196,7 +197,8 @@ void TBitmap::DrawInto(TCanvas& canvas, const TRect& rect) const {
 
 void TBitmap::ReplaceImage(BitmapImage image) {
   EnsurePalette(image);
-  MarkChanged(kEverywhere);
+  LetGoOfPixels();
+  NoteChanged(kEverywhere);
   image_ = std::move(image);
 }
 
@@ -231,6 +233,12 @@ void TBitmap::NoteChanged(const TRect& rect) {
 
 void TBitmap::TellWatch(const TRect& rect) {
   if (!watch_->BeforeWrite(NormalizedRect(rect))) watch_.reset();
+}
+
+void TBitmap::LetGoOfPixels() {
+  if (!watch_) return;
+  const std::shared_ptr<TPixelWatch> watch = std::move(watch_);
+  watch->KeepPixels(std::make_shared<const PixelBuffer>(std::move(image_.pixels)));
 }
 
 void TBitmap::SetWatch(std::shared_ptr<TPixelWatch> watch) {

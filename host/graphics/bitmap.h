@@ -29,6 +29,10 @@ class TPixelWatch {
   // them, or the memory is about to go). Returns false once the watch needs
   // no more notices.
   virtual bool BeforeWrite(const TRect& rect) = 0;
+  // The bitmap lets go of its pixel memory (a new image replaces it, or the
+  // bitmap goes): the watch is handed the memory, which stays valid while it
+  // holds it, and gets no more notices.
+  virtual void KeepPixels(std::shared_ptr<const void> memory) = 0;
 };
 
 enum class TTransparentMode { tmAuto, tmFixed };
@@ -176,6 +180,9 @@ class TBitmap : public TGraphic {
  private:
   void Resize(int width, int height);
   void TellWatch(const TRect& rect);
+  // Hands the pixel memory to the watch, if one is set, before a new image
+  // replaces it; then the watch is dropped.
+  void LetGoOfPixels();
   // The changed rectangle and count grow without a pixel written.
   void NoteChanged(const TRect& rect);
 
