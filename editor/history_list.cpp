@@ -1,8 +1,27 @@
 #include "editor/history_list.h"
 
+#include <malloc.h>
+
+#include <mutex>
 #include <unordered_set>
 
 namespace pictor {
+namespace {
+
+// An entry allocates its tiles at once, and the packer frees their copies
+// soon after: the heap keeps freed memory for the next entry instead of
+// giving it back and faulting it in again. The editor gives it back when it
+// closes (ReleaseFreedImageMemory). The mmap threshold is fixed where it
+// would otherwise grow to, as fixing the trim threshold stops that growth.
+void KeepFreedHeap() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 512 << 20);
+  });
+}
+
+}  // namespace
 
 THistoryList::~THistoryList() { EndLoans(); }
 
@@ -17,7 +36,8 @@ void THistoryList::Add(TBitmap& bitmap) {
 
 void THistoryList::Append(TBitmap& bitmap, std::shared_ptr<const TSnapshot> basisEntry,
                           const TRect& changed) {
-  if (!basisEntry || !basisEntry->CanBasis(bitmap)) {
+  KeepFreedHeap();
+  if (!basisEntry || !basisEntry->SameGeometry(bitmap)) {
     std::erase_if(loans_, [](const auto& loan) { return loan->Ended(); });
     std::shared_ptr<TSnapshot::Loan> loan;
     entries_.push_back(TSnapshot::Lend(

@@ -15,8 +15,6 @@ bool TSnapshot::SameLayout(const TSnapshot& other) const {
   return other.stride_ == stride_ && other.across_ == across_ && other.down_ == down_;
 }
 
-bool TSnapshot::CanBasis(const TBitmap& bitmap) const { return SameGeometry(bitmap); }
-
 TSnapshot::TileRange TSnapshot::TilesOf(const TRect& pixels) const {
   const TRect r = IntersectRect(pixels, TRect{0, 0, width_, height_});
   if (r.IsEmpty()) return {};
@@ -72,7 +70,7 @@ std::shared_ptr<const TSnapshot> TSnapshot::Take(const TBitmap& bitmap, const TS
   s.Describe(bitmap);
   const std::size_t count = s.TileCount();
   const std::uint8_t* pixels = bitmap.PixelBytes().data();
-  const bool share = basis && basis->CanBasis(bitmap);
+  const bool share = basis && basis->SameGeometry(bitmap);
   // Outside the changed tiles every tile is the basis's.
   TileRange looked{0, s.across_, 0, s.down_};
   if (share) {

@@ -61,8 +61,9 @@ class TSnapshot {
   // shares with it are then left alone.
   void Restore(TBitmap& bitmap, const TSnapshot* shown = nullptr) const;
 
-  // Whether Take can share this snapshot's tiles for the bitmap.
-  bool CanBasis(const TBitmap& bitmap) const;
+  // Whether the bitmap has this snapshot's size, format and row length, so
+  // that Take can share its tiles.
+  bool SameGeometry(const TBitmap& bitmap) const;
   int Width() const { return width_; }
   int Height() const { return height_; }
   TPixelFormat PixelFormat() const { return format_; }
@@ -95,7 +96,6 @@ class TSnapshot {
 
   // Takes the bitmap's size, format, row length and palette.
   void Describe(const TBitmap& bitmap);
-  bool SameGeometry(const TBitmap& bitmap) const;
   bool SameLayout(const TSnapshot& other) const;
   TileRange TilesOf(const TRect& pixels) const;
   const std::shared_ptr<const Block>& Tile(std::size_t i) const {

@@ -1,6 +1,5 @@
 #include "editor/snapshot_block.h"
 
-#include <malloc.h>
 #include <zstd.h>
 
 #include <algorithm>
@@ -10,19 +9,6 @@
 
 namespace pictor {
 namespace {
-
-// An entry allocates its tiles at once, and the packer frees their copies
-// soon after: the heap keeps freed memory for the next entry instead of
-// giving it back and faulting it in again. The editor gives it back when it
-// closes (ReleaseFreedImageMemory). The mmap threshold is fixed where it
-// would otherwise grow to, as fixing the trim threshold stops that growth.
-void KeepFreedHeap() {
-  static std::once_flag once;
-  std::call_once(once, [] {
-    mallopt(M_MMAP_THRESHOLD, 32 << 20);
-    mallopt(M_TRIM_THRESHOLD, 512 << 20);
-  });
-}
 
 // Level 1: packing runs behind the user's work and must keep up with it.
 constexpr int kPackLevel = 1;
@@ -56,7 +42,6 @@ TSnapshotBlock::TSnapshotBlock(Lent, const std::uint8_t* first, std::size_t stri
     : width_(width), size_(width * rows), account_(account), lent_(first), lentStride_(stride) {}
 
 void TSnapshotBlock::Keep(const std::uint8_t* first, std::size_t stride) const {
-  KeepFreedHeap();
   const std::size_t rows = size_ / width_;
   if (width_ >= kPattern && Repeats(first, stride, width_, rows, first)) {
     // A fill: the pattern stands for it, and packing has nothing to gain.
