@@ -49,6 +49,16 @@ TRect TSnapshot::TileRect(std::size_t i) const {
                top + static_cast<int>(TileRows(i))};
 }
 
+bool TSnapshot::Fills(std::size_t i, const TRect& uniform) const {
+  if (uniform.IsEmpty() || TileWidth(i) < Block::kPattern) return false;
+  // Every byte of the tile must be pixels of the area: no padding at the row's end.
+  const std::size_t end = (i % across_) * kTileBytes + TileWidth(i);
+  if (end * 8 > static_cast<std::size_t>(width_) * static_cast<std::size_t>(BitsPerPixel(format_)))
+    return false;
+  const TRect r = TileRect(i);
+  return IntersectRect(r, uniform) == r;
+}
+
 std::size_t TSnapshot::TileOffset(std::size_t i) const {
   return (i / across_) * kTileRows * stride_ + (i % across_) * kTileBytes;
 }
@@ -71,6 +81,7 @@ std::shared_ptr<const TSnapshot> TSnapshot::Take(const TBitmap& bitmap, const TS
   const std::size_t count = s.TileCount();
   const std::uint8_t* pixels = bitmap.PixelBytes().data();
   const bool share = basis && basis->SameGeometry(bitmap);
+  const TRect uniform = bitmap.UniformRect();
   // Outside the changed tiles every tile is the basis's.
   TileRange looked{0, s.across_, 0, s.down_};
   if (share) {
@@ -84,11 +95,14 @@ std::shared_ptr<const TSnapshot> TSnapshot::Take(const TBitmap& bitmap, const TS
     for (std::size_t tx = looked.x0; tx < looked.x1; ++tx) {
       const std::size_t i = ty * s.across_ + tx;
       const std::uint8_t* first = pixels + s.TileOffset(i);
-      if (share && basis->Tile(i)->Holds(first, s.stride_)) continue;
+      const bool filled = s.Fills(i, uniform);
+      if (share && !filled && basis->Tile(i)->Holds(first, s.stride_)) continue;
       std::shared_ptr<Chunk>& chunk = s.chunks_[i / kChunkTiles];
       if (share && chunk == basis->chunks_[i / kChunkTiles]) chunk = std::make_shared<Chunk>(*chunk);
-      auto tile = std::make_shared<const Block>(first, s.stride_, s.TileWidth(i), s.TileRows(i),
-                                                account);
+      auto tile = filled ? std::make_shared<const Block>(Block::Uniform{}, first, s.stride_,
+                                                         s.TileWidth(i), s.TileRows(i), account)
+                         : std::make_shared<const Block>(first, s.stride_, s.TileWidth(i),
+                                                         s.TileRows(i), account);
       if (fresh) fresh->push_back(tile);
       chunk->tiles[i % kChunkTiles] = std::move(tile);
     }

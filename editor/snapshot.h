@@ -103,6 +103,9 @@ class TSnapshot {
   }
   // The pixels whose bytes tile i holds (some of them only in part).
   TRect TileRect(std::size_t i) const;
+  // Whether every byte of tile i is pixels inside `uniform`, an area of one
+  // value, so that the tile repeats its first bytes.
+  bool Fills(std::size_t i, const TRect& uniform) const;
   // Where tile i starts in the pixel bytes, and its width in bytes and rows.
   std::size_t TileOffset(std::size_t i) const;
   std::size_t TileWidth(std::size_t i) const;

@@ -3,6 +3,7 @@
 #include <zstd.h>
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 #include <memory>
 #include <stdexcept>
@@ -40,6 +41,15 @@ TSnapshotBlock::TSnapshotBlock(Lent, const std::uint8_t* first, std::size_t stri
                                std::size_t width, std::size_t rows,
                                std::atomic<std::size_t>* account)
     : width_(width), size_(width * rows), account_(account), lent_(first), lentStride_(stride) {}
+
+TSnapshotBlock::TSnapshotBlock(Uniform, const std::uint8_t* first,
+                               [[maybe_unused]] std::size_t stride, std::size_t width,
+                               std::size_t rows, std::atomic<std::size_t>* account)
+    : width_(width), size_(width * rows), account_(account), bytes_(first, first + kPattern),
+      uniform_(true), tried_(true) {
+  assert(Repeats(first, stride, width, rows, first));
+  if (account_) account_->fetch_add(bytes_.size());
+}
 
 void TSnapshotBlock::Keep(const std::uint8_t* first, std::size_t stride) const {
   const std::size_t rows = size_ / width_;

@@ -28,6 +28,12 @@ class TSnapshotBlock {
   struct Lent {};
   TSnapshotBlock(Lent, const std::uint8_t* first, std::size_t stride, std::size_t width,
                  std::size_t rows, std::atomic<std::size_t>* account);
+  // A block whose rows are known to repeat the pattern of the bytes at first
+  // (a filled area): only those bytes are read. width must be at least the
+  // pattern's length.
+  struct Uniform {};
+  TSnapshotBlock(Uniform, const std::uint8_t* first, std::size_t stride, std::size_t width,
+                 std::size_t rows, std::atomic<std::size_t>* account);
   ~TSnapshotBlock();
   TSnapshotBlock(const TSnapshotBlock&) = delete;
   TSnapshotBlock& operator=(const TSnapshotBlock&) = delete;
@@ -51,9 +57,10 @@ class TSnapshotBlock {
   // keeps its copy. Safe to call from any thread.
   void Pack() const;
 
- private:
   // The pattern's length: whole pixels of one, two, three and four bytes.
   static constexpr std::size_t kPattern = 12;
+
+ private:
   // Keeps the rows from first on: the pattern they repeat, or a copy.
   void Keep(const std::uint8_t* first, std::size_t stride) const;
   // Whether each row is the first kPattern bytes of the first row repeated.

@@ -54,9 +54,12 @@ void TBitmap::Resize(int width, int height) {
       for (int x = copiedPixels; x < w; ++x) WriteNative(resized, x, y, ReadNative(image_, x, y));
     }
   }
+  const bool blank = image_.width == 0 || image_.height == 0;
   LetGoOfPixels();
   NoteChanged(kEverywhere);
   image_ = std::move(resized);
+  // A new image with nothing kept is white throughout.
+  if (blank) NoteUniform(kEverywhere);
 }
 
 void TBitmap::SetPixelFormat(TPixelFormat format) {
@@ -229,6 +232,11 @@ void TBitmap::NoteChanged(const TRect& rect) {
   if (on.IsEmpty()) return;
   ++changeCount_;
   changed_ = UnionRect(changed_, on);
+  if (!IntersectRect(uniform_, on).IsEmpty()) uniform_ = TRect{};
+}
+
+void TBitmap::NoteUniform(const TRect& rect) {
+  uniform_ = IntersectRect(NormalizedRect(rect), TRect{0, 0, image_.width, image_.height});
 }
 
 void TBitmap::TellWatch(const TRect& rect) {

@@ -171,6 +171,12 @@ class TBitmap : public TGraphic {
   // another bitmap (SwapPixels) while a watch is set.
   void SetWatch(std::shared_ptr<TPixelWatch> watch);
   void ClearChanged() { changed_ = TRect{}; }
+  // A rectangle known to hold one pixel value throughout (empty when none):
+  // a solid fill notes the rectangle it has just written, and any later
+  // change that touches it forgets it. Lets the history keep a filled area
+  // without reading it back.
+  TRect UniformRect() const { return uniform_; }
+  void NoteUniform(const TRect& rect);
   // Grows with every mark: equal counts mean pixels and palette are as they were.
   std::uint64_t ChangeCount() const { return changeCount_; }
   // A rectangle that holds every image.
@@ -192,6 +198,7 @@ class TBitmap : public TGraphic {
   TColor transparentColor_ = clWhite;
   bool ignorePalette_ = false;
   TRect changed_ = kEverywhere;
+  TRect uniform_;
   std::uint64_t changeCount_ = 0;
   std::shared_ptr<TPixelWatch> watch_;
 };

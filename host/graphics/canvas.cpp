@@ -9,6 +9,7 @@
 #include "host/graphics/raster/flood_fill.h"
 #include "host/graphics/raster/line_raster.h"
 #include "host/graphics/pixels/pixel_access.h"
+#include "host/graphics/pixels/span_fill.h"
 #include "host/graphics/raster/polygon_scan.h"
 #include "host/graphics/raster/span_painter.h"
 
@@ -22,6 +23,12 @@ class CanvasPainter {
 
   // Records that the operation writes nothing outside box.
   void Marks(const TRect& box) { canvas_.bitmap_->MarkChanged(IntersectRect(box, Visible())); }
+
+  // Records that box, just painted with the brush, holds its one value, when
+  // nothing but the box was painted and the value replaced what lay there.
+  void NotesUniform(const TRect& box) {
+    if (!clip_ && Mode() == PixelMode::Copy) canvas_.bitmap_->NoteUniform(box);
+  }
 
   BitmapImage& Image() { return image_; }
   TRect Visible() const {
@@ -240,22 +247,43 @@ void TCanvas::FillRect(const TRect& r) {
   painter.Marks(visible);
   SpanPainter brush = painter.BrushPainter();
   for (int y = visible.Top; y < visible.Bottom; ++y) brush.Span(y, visible.Left, visible.Right);
+  painter.NotesUniform(visible);
 }
 
 void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style) {
   CanvasPainter painter(*this);
   if (!painter.HasBrush()) return;
+  const bool border = style == TFillStyle::fsBorder;
+  const TRect whole = painter.Visible();
+  if (!clip_ && bitmap_->UniformRect() == whole) {
+    // An image known to be one value throughout is one area: filled with no
+    // search, and a colour of one repeated byte with one memset.
+    if (!FloodFillTakes(painter.Image(), x, y, color, border)) return;
+    painter.Marks(whole);
+    if (painter.Mode() == PixelMode::Copy) {
+      FillImage(painter.Image(), ColorToNative(painter.Image(), Brush.Color));
+      painter.NotesUniform(whole);
+    } else {
+      SpanPainter brush = painter.BrushPainter();
+      for (int row = 0; row < whole.Bottom; ++row) brush.Span(row, 0, whole.Right);
+    }
+    return;
+  }
   SpanPainter brush = painter.BrushPainter();
   // The filled area is known only as it is found: its box grows span by span.
   TRect filled;
-  FloodFillSpans(painter.Image(), x, y, color, style == TFillStyle::fsBorder,
+  std::int64_t pixels = 0;
+  FloodFillSpans(painter.Image(), x, y, color, border,
                  [&](int row, int x0, int x1) {
                    const TRect span{x0, row, x1, row + 1};
                    bitmap_->BeforeWrite(span);
                    filled = UnionRect(filled, span);
+                   pixels += x1 - x0;
                    brush.Span(row, x0, x1);
                  });
   painter.Marks(filled);
+  // An area as large as its box is the box: one colour throughout.
+  if (pixels == std::int64_t{filled.Width()} * filled.Height()) painter.NotesUniform(filled);
 }
 
 void TCanvas::SetClipRegion(const SpanSet* region) {

@@ -58,12 +58,15 @@ class Candidates {
     return -1;
   }
   // First clear bit of row y at or after x (the row's width when none).
+  // Each chunk is worked out once before its words are read.
   int NextClear(int y, int x) {
     while (x < image_.width) {
       const std::uint64_t* row = Ready(y, x, x);
-      std::uint64_t w = ~row[x >> 6] >> (x & 63);
-      if (w) return std::min(x + std::countr_zero(w), image_.width);
-      x = (x | 63) + 1;
+      const int chunkEnd = std::min(image_.width, (x / kChunk + 1) * kChunk);
+      for (; x < chunkEnd; x = (x | 63) + 1) {
+        const std::uint64_t w = ~row[x >> 6] >> (x & 63);
+        if (w) return std::min(x + std::countr_zero(w), image_.width);
+      }
     }
     return image_.width;
   }
@@ -71,9 +74,11 @@ class Candidates {
   int PrevClear(int y, int x) {
     while (x >= 0) {
       const std::uint64_t* row = Ready(y, x, x);
-      std::uint64_t w = ~row[x >> 6] << (63 - (x & 63));
-      if (w) return x - std::countl_zero(w);
-      x = (x & ~63) - 1;
+      const int chunkStart = x / kChunk * kChunk;
+      for (; x >= chunkStart; x = (x & ~63) - 1) {
+        const std::uint64_t w = ~row[x >> 6] << (63 - (x & 63));
+        if (w) return x - std::countl_zero(w);
+      }
     }
     return -1;
   }
@@ -234,9 +239,14 @@ class Candidates {
 
 struct Pending {
   int y, x0, x1;  // look for area pixels in row y within [x0, x1]
+  int dir;        // +1 or -1: the row was reached from row y - dir; 0 for the seed's row
 };
 
 }  // namespace
+
+bool FloodFillTakes(const BitmapImage& image, int x, int y, TColor color, bool border) {
+  return image.Contains(x, y) && Candidates(image, color, border).Test(y, x);
+}
 
 void FloodFillSpans(const BitmapImage& image, int x, int y, TColor color, bool border,
                     const std::function<void(int, int, int)>& out) {
@@ -244,7 +254,7 @@ void FloodFillSpans(const BitmapImage& image, int x, int y, TColor color, bool b
   Candidates area(image, color, border);
   if (!area.Test(y, x)) return;
   std::vector<Pending> stack;
-  stack.push_back(Pending{y, x, x});
+  stack.push_back(Pending{y, x, x, 0});
   while (!stack.empty()) {
     const Pending p = stack.back();
     stack.pop_back();
@@ -257,8 +267,16 @@ void FloodFillSpans(const BitmapImage& image, int x, int y, TColor color, bool b
       const int right = area.NextClear(p.y, seed);  // one past the run
       area.Clear(p.y, left, right);
       out(p.y, left, right);
-      stack.push_back(Pending{p.y - 1, left, right - 1});
-      stack.push_back(Pending{p.y + 1, left, right - 1});
+      if (p.dir == 0) {
+        stack.push_back(Pending{p.y - 1, left, right - 1, -1});
+        stack.push_back(Pending{p.y + 1, left, right - 1, 1});
+      } else {
+        // Back towards the row it came from, only beyond [p.x0, p.x1]: that
+        // row is taken there already.
+        if (left < p.x0) stack.push_back(Pending{p.y - p.dir, left, p.x0 - 1, -p.dir});
+        if (right - 1 > p.x1) stack.push_back(Pending{p.y - p.dir, p.x1 + 1, right - 1, -p.dir});
+        stack.push_back(Pending{p.y + p.dir, left, right - 1, p.dir});
+      }
       at = right + 1;
     }
   }

@@ -14,4 +14,7 @@ namespace pictor {
 void FloodFillSpans(const BitmapImage& image, int x, int y, TColor color, bool border,
                     const std::function<void(int y, int x0, int x1)>& out);
 
+// Whether (x, y) lies in the image and belongs to such an area.
+bool FloodFillTakes(const BitmapImage& image, int x, int y, TColor color, bool border);
+
 }  // namespace pictor

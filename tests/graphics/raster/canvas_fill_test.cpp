@@ -1,6 +1,11 @@
 // Flood fill, XOR drawing, regions and clipping.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <utility>
+#include <vector>
+
 #include "host/graphics/canvas.h"
 #include "tests/graphics/test_support.h"
 
@@ -132,6 +137,50 @@ TEST_P(CanvasFill, AClipRegionLimitsEveryDrawingOperation) {
   SelectClipRgn(c.Handle(), HRGN{});
   c.SetPixels(0, 0, clBlack);
   EXPECT_EQ(c.Pixels(0, 0), clBlack);
+}
+
+TEST_P(CanvasFill, AnImageKnownToBeOfOneColourForgetsItAtEveryWrite) {
+  // A fill of an image known to be of one colour writes it whole without
+  // searching it. Every other write must end that knowledge, or the next
+  // fill would paint over it: each result must equal the searched fill of a
+  // copy, which knows nothing.
+  using Write = std::function<void(TBitmap&)>;
+  TBitmap other;
+  const std::vector<std::pair<const char*, Write>> writes = {
+      {"none", [](TBitmap&) {}},
+      {"canvas", [](TBitmap& b) { b.Canvas()->SetPixels(3, 2, clRed); }},
+      {"filled part", [](TBitmap& b) { b.Canvas()->FillRect(Rect(0, 3, 9, 4)); }},
+      {"scan line", [](TBitmap& b) { b.ScanLine(2)[0] ^= 0x5A; }},
+      {"pixel bytes", [](TBitmap& b) { b.PixelBytes()[b.RowBytes() + 1] ^= 0x5A; }},
+      {"resize", [](TBitmap& b) { b.SetSize(40, 12); }},
+      {"swap", [&](TBitmap& b) { EXPECT_TRUE(b.SwapPixels(other, Rect(0, 0, 1, 1))); }},
+  };
+  for (const auto& [name, write] : writes) {
+    SCOPED_TRACE(name);
+    auto b = WhiteBitmap(GetParam(), 37, 9);
+    TCanvas& c = *b->Canvas();
+    EXPECT_EQ(b->UniformRect(), Rect(0, 0, 37, 9));  // new, white throughout
+    c.Brush.Color = clBlack;
+    c.FloodFill(36, 8, clWhite, fsSurface);
+    EXPECT_EQ(b->UniformRect(), Rect(0, 0, 37, 9));
+    other.Assign(b.get());
+    other.Canvas()->SetPixels(0, 0, clRed);
+    c.Brush.Color = clBlue;
+    write(*b);
+    TBitmap copy;
+    copy.Assign(b.get());
+    c.Brush.Color = clRed;
+    c.FloodFill(5, 5, clBlack, fsSurface);
+    copy.Canvas()->Brush.Color = clRed;
+    copy.Canvas()->FloodFill(5, 5, clBlack, fsSurface);
+    EXPECT_TRUE(std::ranges::equal(std::as_const(*b).PixelBytes(),
+                                   std::as_const(copy).PixelBytes()));
+  }
+  // A clipped or XOR fill is not of one colour.
+  auto b = WhiteBitmap(GetParam(), 8, 8);
+  b->Canvas()->Pen.Mode = pmXor;
+  b->Canvas()->FillRect(Rect(0, 0, 8, 8));
+  EXPECT_TRUE(b->UniformRect().IsEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(PaletteAndTrueColour, CanvasFill, ::testing::Values(pf4bit, pf24bit),
