@@ -1,6 +1,12 @@
 #include "editor/block_packer.h"
 
 namespace pictor {
+namespace {
+
+// How long the queue must have been left alone before the thread packs.
+constexpr std::chrono::milliseconds kSettle{100};
+
+}  // namespace
 
 TBlockPacker::~TBlockPacker() {
   if (thread_.joinable()) {
@@ -14,6 +20,7 @@ void TBlockPacker::Enqueue(std::span<const std::shared_ptr<const TSnapshotBlock>
   {
     std::lock_guard lock(mutex_);
     for (const auto& block : blocks) queue_.emplace_back(block);
+    queued_ = std::chrono::steady_clock::now();
     if (!thread_.joinable()) thread_ = std::jthread([this](std::stop_token stop) { Run(stop); });
   }
   wake_.notify_one();
@@ -33,6 +40,12 @@ std::shared_ptr<const TSnapshotBlock> TBlockPacker::Next() {
 void TBlockPacker::Run(std::stop_token stop) {
   std::unique_lock lock(mutex_);
   while (!stop.stop_requested()) {
+    if (!queue_.empty() && std::chrono::steady_clock::now() < queued_ + kSettle) {
+      // Wakes at the end of the pause, or earlier to start it again.
+      const auto since = queued_;
+      wake_.wait_until(lock, stop, since + kSettle, [&] { return queued_ != since; });
+      continue;
+    }
     std::shared_ptr<const TSnapshotBlock> block = Next();
     if (!block) {
       wake_.wait(lock, stop, [this] { return !queue_.empty(); });

@@ -1,7 +1,11 @@
 // Packs history blocks with zstd on a thread of its own, so that recording
 // an entry costs a copy of the changed blocks and the packing follows behind.
+// The thread starts once no block has been queued for a moment: a burst of
+// entries (a drag of drops, a quick series of strokes) runs without packing
+// beside it, and the packing takes the pause that follows.
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -35,6 +39,7 @@ class TBlockPacker {
   std::condition_variable_any wake_;
   std::condition_variable idle_;
   std::deque<std::weak_ptr<const TSnapshotBlock>> queue_;
+  std::chrono::steady_clock::time_point queued_;  // when blocks were last queued
   bool busy_ = false;
   std::jthread thread_;  // last: it stops before the members it uses go
 };

@@ -22,8 +22,13 @@ void CopyChangedPixels(const TBitmap& from, TBitmap& to, const TRect& changed) {
   const std::size_t first = static_cast<std::size_t>(r.Left) * bits / 8;
   const std::size_t end = std::min(from.RowBytes(), (static_cast<std::size_t>(r.Right) * bits + 7) / 8);
   to.MarkChanged(r);
+  // Rows are reached through the marked-writes view: a writable scan line
+  // would mark its whole row.
+  std::uint8_t* const out = to.PixelBytesForMarkedWrites().data();
+  const std::size_t stride = to.RowBytes();
   for (int y = r.Top; y < r.Bottom; ++y)
-    std::memcpy(to.ScanLine(y) + first, from.ScanLine(y) + first, end - first);
+    std::memcpy(out + static_cast<std::size_t>(y) * stride + first, from.ScanLine(y) + first,
+                end - first);
 }
 
 void CopyTransparency(const TBitmap& from, TBitmap& to) {

@@ -49,6 +49,19 @@ TRect TSnapshot::TileRect(std::size_t i) const {
                top + static_cast<int>(TileRows(i))};
 }
 
+TSnapshot::Block::Part TSnapshot::PartOf(std::size_t i, const TRect& pixels) const {
+  const TRect r = IntersectRect(pixels, TileRect(i));
+  if (r.IsEmpty()) return Block::Part{0, 0, 0, 0};
+  const std::size_t bits = static_cast<std::size_t>(BitsPerPixel(format_));
+  const std::size_t left = (i % across_) * kTileBytes, top = (i / across_) * kTileRows;
+  const std::size_t first = static_cast<std::size_t>(r.Left) * bits / 8;
+  // A part that reaches the row's last pixel takes the padding bytes too.
+  const std::size_t end =
+      r.Right >= width_ ? stride_ : (static_cast<std::size_t>(r.Right) * bits + 7) / 8;
+  return Block::Part{std::max(first, left) - left, std::min(end, left + TileWidth(i)) - left,
+                     static_cast<std::size_t>(r.Top) - top, static_cast<std::size_t>(r.Bottom) - top};
+}
+
 bool TSnapshot::Fills(std::size_t i, const TRect& uniform) const {
   if (uniform.IsEmpty() || TileWidth(i) < Block::kPattern) return false;
   // Every byte of the tile must be pixels of the area: no padding at the row's end.
@@ -96,7 +109,8 @@ std::shared_ptr<const TSnapshot> TSnapshot::Take(const TBitmap& bitmap, const TS
       const std::size_t i = ty * s.across_ + tx;
       const std::uint8_t* first = pixels + s.TileOffset(i);
       const bool filled = s.Fills(i, uniform);
-      if (share && !filled && basis->Tile(i)->Holds(first, s.stride_)) continue;
+      if (share && !filled && basis->Tile(i)->Holds(first, s.stride_, s.PartOf(i, changed)))
+        continue;
       std::shared_ptr<Chunk>& chunk = s.chunks_[i / kChunkTiles];
       if (share && chunk == basis->chunks_[i / kChunkTiles]) chunk = std::make_shared<Chunk>(*chunk);
       auto tile = filled ? std::make_shared<const Block>(Block::Uniform{}, first, s.stride_,

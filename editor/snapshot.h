@@ -103,6 +103,9 @@ class TSnapshot {
   }
   // The pixels whose bytes tile i holds (some of them only in part).
   TRect TileRect(std::size_t i) const;
+  // The bytes and rows of tile i, counted from the tile's first, that hold
+  // the pixels of rect (nothing when rect misses the tile).
+  Block::Part PartOf(std::size_t i, const TRect& rect) const;
   // Whether every byte of tile i is pixels inside `uniform`, an area of one
   // value, so that the tile repeats its first bytes.
   bool Fills(std::size_t i, const TRect& uniform) const;

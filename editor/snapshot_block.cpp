@@ -103,15 +103,17 @@ bool TSnapshotBlock::Packed() const {
   return packed_;
 }
 
-bool TSnapshotBlock::Holds(const std::uint8_t* first, std::size_t stride) const {
+bool TSnapshotBlock::Holds(const std::uint8_t* first, std::size_t stride, const Part& part) const {
   std::lock_guard lock(mutex_);
   if (uniform_) return Repeats(first, stride, width_, size_ / width_, bytes_.data());
   if (packed_) return false;
   if (lent_ == first) return true;
   const std::uint8_t* own = lent_ ? lent_ : bytes_.data();
   const std::size_t ownStride = lent_ ? lentStride_ : width_;
-  for (std::size_t at = 0; at < size_; at += width_, first += stride, own += ownStride)
-    if (std::memcmp(own, first, width_) != 0) return false;
+  const std::size_t n = part.x1 - part.x0;
+  for (std::size_t y = part.y0; y < part.y1; ++y)
+    if (std::memcmp(own + y * ownStride + part.x0, first + y * stride + part.x0, n) != 0)
+      return false;
   return true;
 }
 

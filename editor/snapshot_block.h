@@ -49,7 +49,12 @@ class TSnapshotBlock {
   void Own() const;
   // Whether the block is known to equal the bytes it would copy from first
   // without unpacking: true only for an unpacked block of the same bytes.
-  bool Holds(const std::uint8_t* first, std::size_t stride) const;
+  // Only bytes [x0, x1) of rows [y0, y1) of the block are compared: the
+  // caller knows the others to be equal.
+  struct Part {
+    std::size_t x0, x1, y0, y1;
+  };
+  bool Holds(const std::uint8_t* first, std::size_t stride, const Part& part) const;
   // Writes the block's bytes back to the rows from out on (nothing when they
   // are the bytes it is lent from).
   void CopyTo(std::uint8_t* out, std::size_t stride) const;

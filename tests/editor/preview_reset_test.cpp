@@ -98,5 +98,21 @@ TEST(PreviewReset, EveryPreviewToolAgreesWithAFullCopyAtEachStep) {
   }
 }
 
+TEST(PreviewReset, AFigureCommittedRecordsItsOwnTilesNotItsRows) {
+  // On a wide image a small rectangle must cost the history the tiles under
+  // it: the commit marks the figure's box, not the rows it crosses.
+  TdlgPictor d;
+  TdlgPictorAccess a(d);
+  auto picture = testing::PatternBitmap(pf24bit, 6000, 70, 4);
+  d.SetFrame(picture.get());
+  d.sbRectangle->SetDown(true);
+  d.sbRectangle->Click();
+  for (const Step& step : Drag(100, 10, 140, 40)) step(d);
+  EXPECT_EQ(a.History().Count(), 2);
+  // One tile of 1024 bytes by 64 rows before the figure and one after are
+  // kept unpacked; the rows crossed hold 18 tiles each.
+  EXPECT_LT(a.History().MemoryUsed(), 4u * 64 * 1024);
+}
+
 }  // namespace
 }  // namespace pictor
