@@ -1,5 +1,6 @@
 #include "host/toolkit/bitmap_bridge.h"
 
+#include <cstring>
 #include <vector>
 
 #include <QPainter>
@@ -29,6 +30,23 @@ QImage ToQImage(const TBitmap& bitmap, const TRect& part, bool transparent) {
 
 QImage ToQImage(const TBitmap& bitmap) {
   return ToQImage(bitmap, TRect{0, 0, bitmap.Width(), bitmap.Height()});
+}
+
+QImage OpaqueView(TBitmap& bitmap) {
+  if (bitmap.Empty() || BitsPerPixel(bitmap.PixelFormat()) != 32) return QImage();
+  const int width = bitmap.Width(), height = bitmap.Height();
+  const std::span<std::uint8_t> bytes = bitmap.PixelBytes();
+  const std::size_t stride = bitmap.RowBytes();
+  for (int y = 0; y < height; ++y) {
+    std::uint8_t* row = bytes.data() + static_cast<std::size_t>(y) * stride;
+    for (int x = 0; x < width; ++x) {
+      std::uint32_t v;
+      std::memcpy(&v, row + 4 * x, 4);
+      v |= 0xFF000000u;
+      std::memcpy(row + 4 * x, &v, 4);
+    }
+  }
+  return QImage(bytes.data(), width, height, static_cast<qsizetype>(stride), QImage::Format_RGB32);
 }
 
 namespace {

@@ -13,6 +13,11 @@ namespace pictor {
 // get alpha 0 (the image is then ARGB32).
 QImage ToQImage(const TBitmap& bitmap, const TRect& part, bool transparent = false);
 QImage ToQImage(const TBitmap& bitmap);
+// The pixels of a 32-bit bitmap (pfDevice or pf32bit) as an opaque image
+// that reads the bitmap's own memory, for drawing at once: each pixel's
+// fourth byte is set to 0xFF in place. The image must go before the bitmap
+// changes.
+QImage OpaqueView(TBitmap& bitmap);
 
 // An image as a bitmap: indexed images keep their palette (1, 4 or 8 bits),
 // others become 24-bit (alpha dropped, composed over white).

@@ -320,7 +320,7 @@ void TPaintBox::paintEvent(QPaintEvent* event) {
       c.Brush = TBrush{fill, bsSolid};
       c.FillRect(TRect{0, 0, band.Width(), band.Height()});
       RunGuarded([&] { canvas_->Render(tile, band); });
-      painter.drawImage(band.Left, band.Top, ToQImage(tile));
+      painter.drawImage(band.Left, band.Top, OpaqueView(tile));
     }
     ++paintCount_;
     paintedPixels_ += static_cast<long long>(area.Width()) * area.Height();
