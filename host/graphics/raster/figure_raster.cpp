@@ -39,7 +39,11 @@ struct Shape {
       i128 k = i128(rx) * rx * ry * ry - i128(dy) * dy * rx * rx;
       if (k <= 0) return false;
       i128 ry2 = i128(ry) * ry;
-      long long d = static_cast<long long>(std::sqrt(static_cast<long double>(k) / ry2));
+      // A close first guess in doubles; the two loops below make it exact.
+      const double rxd = static_cast<double>(rx), ryd = static_cast<double>(ry),
+                   dyd = static_cast<double>(dy);
+      const double guess = std::sqrt(std::max(0.0, rxd * rxd * (ryd * ryd - dyd * dyd))) / ryd;
+      long long d = static_cast<long long>(guess);
       while (d > 0 && i128(d) * d * ry2 >= k) --d;
       while (i128(d + 1) * (d + 1) * ry2 < k) ++d;
       reach = d;
@@ -72,9 +76,9 @@ RowSpan RowOf(const Shape& s, long long y) {
   return r;
 }
 
-// The 4-connected interior of the figure on row y.
-RowSpan InteriorRow(const Shape& s, long long y) {
-  RowSpan mid = RowOf(s, y), up = RowOf(s, y - 1), down = RowOf(s, y + 1);
+// The 4-connected interior of a figure on a row, given the figure's spans on
+// the row above, the row and the row below.
+RowSpan InteriorRow(const RowSpan& up, const RowSpan& mid, const RowSpan& down) {
   RowSpan r;
   if (!mid.any || !up.any || !down.any) return r;
   r.x0 = std::max({mid.x0 + 1, up.x0, down.x0});
@@ -97,7 +101,19 @@ void RasterFigure(const FigureBox& box, int penWidth, bool outline, bool fill, i
   const Shape inset(x1 + k, y1 + k, x2 - k, y2 - k, std::max(0LL, cw - 2 * k),
                     std::max(0LL, ch - 2 * k));
   const long long first = std::max<long long>(rowLo, y1), last = std::min<long long>(rowHi, y2);
+  // The inset's spans on the rows above, at and below y, moved along with y
+  // so that each row of it is worked out once.
+  const bool insetRows = outline && !inset.empty;
+  RowSpan above, here;
+  if (insetRows) above = RowOf(inset, first - 1), here = RowOf(inset, first);
   for (long long y = first; y < last; ++y) {
+    RowSpan inner;
+    if (insetRows) {
+      const RowSpan below = RowOf(inset, y + 1);
+      inner = InteriorRow(above, here, below);
+      above = here;
+      here = below;
+    }
     RowSpan row = RowOf(shape, y);
     if (!row.any) continue;
     const int iy = static_cast<int>(y);
@@ -105,7 +121,6 @@ void RasterFigure(const FigureBox& box, int penWidth, bool outline, bool fill, i
       if (fill) fillSpan(iy, static_cast<int>(row.x0), static_cast<int>(row.x1));
       continue;
     }
-    RowSpan inner = inset.empty ? RowSpan{} : InteriorRow(inset, y);
     if (!inner.any) {
       outlineSpan(iy, static_cast<int>(row.x0), static_cast<int>(row.x1));
       continue;
