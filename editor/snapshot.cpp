@@ -59,7 +59,8 @@ TSnapshot::Block::Part TSnapshot::PartOf(std::size_t i, const TRect& pixels) con
   const std::size_t end =
       r.Right >= width_ ? stride_ : (static_cast<std::size_t>(r.Right) * bits + 7) / 8;
   return Block::Part{std::max(first, left) - left, std::min(end, left + TileWidth(i)) - left,
-                     static_cast<std::size_t>(r.Top) - top, static_cast<std::size_t>(r.Bottom) - top};
+                     static_cast<std::size_t>(r.Top) - top,
+                     static_cast<std::size_t>(r.Bottom) - top};
 }
 
 bool TSnapshot::Fills(std::size_t i, const TRect& uniform) const {

@@ -45,8 +45,12 @@ TSnapshotBlock::TSnapshotBlock(Lent, const std::uint8_t* first, std::size_t stri
 TSnapshotBlock::TSnapshotBlock(Uniform, const std::uint8_t* first,
                                [[maybe_unused]] std::size_t stride, std::size_t width,
                                std::size_t rows, std::atomic<std::size_t>* account)
-    : width_(width), size_(width * rows), account_(account), bytes_(first, first + kPattern),
-      uniform_(true), tried_(true) {
+    : width_(width),
+      size_(width * rows),
+      account_(account),
+      bytes_(first, first + kPattern),
+      uniform_(true),
+      tried_(true) {
   assert(Repeats(first, stride, width, rows, first));
   if (account_) account_->fetch_add(bytes_.size());
 }

@@ -5,11 +5,11 @@
 #include <optional>
 
 #include "host/graphics/bitmap.h"
+#include "host/graphics/pixels/pixel_access.h"
+#include "host/graphics/pixels/span_fill.h"
 #include "host/graphics/raster/figure_raster.h"
 #include "host/graphics/raster/flood_fill.h"
 #include "host/graphics/raster/line_raster.h"
-#include "host/graphics/pixels/pixel_access.h"
-#include "host/graphics/pixels/span_fill.h"
 #include "host/graphics/raster/polygon_scan.h"
 #include "host/graphics/raster/span_painter.h"
 
@@ -273,14 +273,13 @@ void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style) {
   // The filled area is known only as it is found: its box grows span by span.
   TRect filled;
   std::int64_t pixels = 0;
-  FloodFillSpans(painter.Image(), x, y, color, border,
-                 [&](int row, int x0, int x1) {
-                   const TRect span{x0, row, x1, row + 1};
-                   bitmap_->BeforeWrite(span);
-                   filled = UnionRect(filled, span);
-                   pixels += x1 - x0;
-                   brush.Span(row, x0, x1);
-                 });
+  FloodFillSpans(painter.Image(), x, y, color, border, [&](int row, int x0, int x1) {
+    const TRect span{x0, row, x1, row + 1};
+    bitmap_->BeforeWrite(span);
+    filled = UnionRect(filled, span);
+    pixels += x1 - x0;
+    brush.Span(row, x0, x1);
+  });
   painter.Marks(filled);
   // An area as large as its box is the box: one colour throughout.
   if (pixels == std::int64_t{filled.Width()} * filled.Height()) painter.NotesUniform(filled);

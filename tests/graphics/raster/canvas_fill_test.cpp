@@ -173,8 +173,8 @@ TEST_P(CanvasFill, AnImageKnownToBeOfOneColourForgetsItAtEveryWrite) {
     c.FloodFill(5, 5, clBlack, fsSurface);
     copy.Canvas()->Brush.Color = clRed;
     copy.Canvas()->FloodFill(5, 5, clBlack, fsSurface);
-    EXPECT_TRUE(std::ranges::equal(std::as_const(*b).PixelBytes(),
-                                   std::as_const(copy).PixelBytes()));
+    EXPECT_TRUE(
+        std::ranges::equal(std::as_const(*b).PixelBytes(), std::as_const(copy).PixelBytes()));
   }
   // A clipped or XOR fill is not of one colour.
   auto b = WhiteBitmap(GetParam(), 8, 8);
