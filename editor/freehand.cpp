@@ -49,7 +49,11 @@ void TdlgPictor::StampTip(TMouseButton Button, TPoint P, TColor left, TColor rig
 void TdlgPictor::PenPress(TMouseButton Button, TPoint P, TColor left, TColor right) {
   if (Button == mbLeft) FBitmap->Canvas()->SetPixels(P.X, P.Y, left);
   if (Button == mbRight) FBitmap->Canvas()->SetPixels(P.X, P.Y, right);
-  FinishStep();
+  FModified = true;
+  // Only the pixel set is shown again, not the whole view: a stroke's steps
+  // cost what they change.
+  PaintBox->Canvas()->Refresh(
+      FBitmap.get(), Rect(P.X * FZoom, P.Y * FZoom, (P.X + 1) * FZoom, (P.Y + 1) * FZoom));
 }
 
 void TdlgPictor::SprayPress(TMouseButton Button, TPoint P, TColor left, TColor right) {

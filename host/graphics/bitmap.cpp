@@ -3,6 +3,7 @@
 #include <utility>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 #include "host/graphics/bmp/bmp_codec.h"
@@ -230,7 +231,8 @@ void TBitmap::NoteChanged(const TRect& rect) {
   // Only the part on the bitmap (or on any bitmap) counts.
   const TRect on = IntersectRect(NormalizedRect(rect), kEverywhere);
   if (on.IsEmpty()) return;
-  ++changeCount_;
+  static std::atomic<std::uint64_t> marks{0};
+  changeCount_ = ++marks;
   changed_ = UnionRect(changed_, on);
   if (!IntersectRect(uniform_, on).IsEmpty()) uniform_ = TRect{};
 }

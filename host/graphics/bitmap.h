@@ -177,7 +177,9 @@ class TBitmap : public TGraphic {
   // without reading it back.
   TRect UniformRect() const { return uniform_; }
   void NoteUniform(const TRect& rect);
-  // Grows with every mark: equal counts mean pixels and palette are as they were.
+  // Grows with every mark: equal counts mean pixels and palette are as they
+  // were. Counts are drawn from one sequence for all bitmaps, so two bitmaps
+  // that were ever marked never share one.
   std::uint64_t ChangeCount() const { return changeCount_; }
   // A rectangle that holds every image.
   static constexpr TRect kEverywhere{0, 0, std::numeric_limits<int>::max(),

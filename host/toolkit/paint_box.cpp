@@ -35,6 +35,21 @@ struct TPaintBoxCanvas::Step {
   const TGraphic* graphic = nullptr;
   TColor color = clBlack;
   int fillMode = ALTERNATE;
+  // For a stretch of a bitmap: the bitmap as last shown (not compared by ==).
+  struct Shown {
+    std::uint64_t changes = 0;
+    bool transparent = false;
+    TColor transparentColor = clBlack;
+    bool operator==(const Shown&) const = default;
+  } shown;
+
+  // The bitmap the step stretches, or nullptr.
+  const TBitmap* Bitmap() const {
+    return kind == StepKind::Stretch ? dynamic_cast<const TBitmap*>(graphic) : nullptr;
+  }
+  static Shown Now(const TBitmap& b) {
+    return Shown{b.ChangeCount(), b.Transparent(), b.TransparentColor()};
+  }
 
   // Drawing the same step again right after undoes it.
   bool SelfInverse() const {
@@ -108,6 +123,9 @@ std::size_t TPaintBoxCanvas::StepCount() const { return steps_.size(); }
 
 void TPaintBoxCanvas::Add(Step step) {
   const TRect bounds = step.Bounds();
+  if (const TBitmap* bitmap = step.Bitmap();
+      bitmap && !steps_.empty() && steps_.back() == step && steps_.back().shown == Step::Now(*bitmap))
+    return;  // shown already, as it is
   if (step.SelfInverse() && !steps_.empty() && steps_.back() == step) {
     steps_.pop_back();
   } else {
@@ -130,7 +148,17 @@ void TPaintBoxCanvas::StretchDraw(const TRect& rect, const TGraphic* graphic) {
   s.kind = StepKind::Stretch;
   s.rect = rect;
   s.graphic = graphic;
+  if (const TBitmap* bitmap = s.Bitmap()) s.shown = Step::Now(*bitmap);
   Add(std::move(s));
+}
+
+void TPaintBoxCanvas::Refresh(const TBitmap* bitmap, const TRect& rect) {
+  for (auto it = steps_.rbegin(); it != steps_.rend(); ++it)
+    if (it->Bitmap() == bitmap) {
+      it->shown = Step::Now(*bitmap);
+      break;
+    }
+  owner_->InvalidateRect(rect);
 }
 
 void TPaintBoxCanvas::Draw(int x, int y, const TGraphic* graphic) {

@@ -45,8 +45,14 @@ class TPaintBoxCanvas {
 
   // The graphic scaled into rect (nearest neighbour, the transparent colour
   // of a transparent bitmap left out), exactly as TCanvas::StretchDraw.
+  // A bitmap stretched again to where the last step stretched it, with its
+  // pixels, palette and transparency as they were then, asks for no repaint.
   void StretchDraw(const TRect& rect, const TGraphic* graphic);
   void Draw(int x, int y, const TGraphic* graphic);
+  // The bitmap, which the steps stretch, changed only inside rect (paint-box
+  // pixels): that part is shown again, and the bitmap counts as shown as it
+  // is now.
+  void Refresh(const TBitmap* bitmap, const TRect& rect);
 
   // Overlays, with the pixel rules of TCanvas.
   void MoveTo(int x, int y);

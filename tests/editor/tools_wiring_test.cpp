@@ -42,9 +42,13 @@ class ToolsWiringTest : public ToolsTest {
 
 TEST_F(ToolsWiringTest, APenStrokeOfRealEventsPaintsEveryPixelOnce) {
   Choose(dialog.sbPen);
+  QApplication::processEvents();
+  const long long paintedBefore = dialog.PaintBox->PaintedPixels();
   Down(5, 5);
   for (int x = 6; x <= 12; ++x) DragTo(x, 5);
   DragTo(30, 5);  // a jump: pulled back to the next pixel
+  // Each step shows its own pixel again, not the whole view.
+  EXPECT_LE(dialog.PaintBox->PaintedPixels() - paintedBefore, 9 * 4);
   Up(30, 5);
   std::vector<TPoint> expected;
   for (int x = 5; x <= 13; ++x) expected.push_back(Point(x, 5));

@@ -302,5 +302,41 @@ TEST(PaintBoxTest, ARepaintRendersOnlyTheVisiblePartOfAHugeView) {
   EXPECT_TRUE(scroll->VertScrollBarVisible());
 }
 
+TEST(PaintBoxTest, AnUnchangedBitmapStretchedAgainIsNotRepaintedAndARefreshShowsOnlyItsPart) {
+  View v;
+  TBitmap picture;
+  picture.SetSize(100, 100);
+  TPaintBoxCanvas& c = *v.box->Canvas();
+  c.StretchDraw(TRect{0, 0, 100, 100}, &picture);
+  testing::Pump();
+  const auto paintedAfter = [&](auto step) {
+    const long long before = v.box->PaintedPixels();
+    step();
+    testing::Pump();
+    return v.box->PaintedPixels() - before;
+  };
+  EXPECT_EQ(paintedAfter([&] { c.StretchDraw(TRect{0, 0, 100, 100}, &picture); }), 0);
+  // A pixel changed and refreshed: its part only, and the view shows it.
+  EXPECT_LE(paintedAfter([&] {
+              picture.Canvas()->SetPixels(7, 8, clRed);
+              c.Refresh(&picture, TRect{7, 8, 8, 9});
+              c.StretchDraw(TRect{0, 0, 100, 100}, &picture);
+            }),
+            9);
+  EXPECT_EQ(v.box->ViewPixel(7, 8), clRed);
+  // Changed without a refresh, or made transparent: stretched again, it is
+  // shown again whole.
+  EXPECT_EQ(paintedAfter([&] {
+              picture.Canvas()->SetPixels(9, 9, clRed);
+              c.StretchDraw(TRect{0, 0, 100, 100}, &picture);
+            }),
+            100 * 100);
+  EXPECT_EQ(paintedAfter([&] {
+              picture.SetTransparent(true);
+              c.StretchDraw(TRect{0, 0, 100, 100}, &picture);
+            }),
+            100 * 100);
+}
+
 }  // namespace
 }  // namespace pictor
