@@ -52,8 +52,8 @@ void TdlgPictor::PenPress(TMouseButton Button, TPoint P, TColor left, TColor rig
   FModified = true;
   // Only the pixel set is shown again, not the whole view: a stroke's steps
   // cost what they change.
-  PaintBox->Canvas()->Refresh(
-      FBitmap.get(), Rect(P.X * FZoom, P.Y * FZoom, (P.X + 1) * FZoom, (P.Y + 1) * FZoom));
+  PaintBox->Canvas()->Refresh(FBitmap.get(),
+                              Rect(P.X * FZoom, P.Y * FZoom, (P.X + 1) * FZoom, (P.Y + 1) * FZoom));
 }
 
 void TdlgPictor::SprayPress(TMouseButton Button, TPoint P, TColor left, TColor right) {

@@ -123,8 +123,8 @@ std::size_t TPaintBoxCanvas::StepCount() const { return steps_.size(); }
 
 void TPaintBoxCanvas::Add(Step step) {
   const TRect bounds = step.Bounds();
-  if (const TBitmap* bitmap = step.Bitmap();
-      bitmap && !steps_.empty() && steps_.back() == step && steps_.back().shown == Step::Now(*bitmap))
+  if (const TBitmap* bitmap = step.Bitmap(); bitmap && !steps_.empty() && steps_.back() == step &&
+                                             steps_.back().shown == Step::Now(*bitmap))
     return;  // shown already, as it is
   if (step.SelfInverse() && !steps_.empty() && steps_.back() == step) {
     steps_.pop_back();
