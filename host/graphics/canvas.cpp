@@ -255,18 +255,13 @@ void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style) {
   if (!painter.HasBrush()) return;
   const bool border = style == TFillStyle::fsBorder;
   const TRect whole = painter.Visible();
-  if (!clip_ && bitmap_->UniformRect() == whole) {
+  if (!clip_ && painter.Mode() == PixelMode::Copy && bitmap_->UniformRect() == whole) {
     // An image known to be one value throughout is one area: filled with no
     // search, and a colour of one repeated byte with one memset.
     if (!FloodFillTakes(painter.Image(), x, y, color, border)) return;
     painter.Marks(whole);
-    if (painter.Mode() == PixelMode::Copy) {
-      FillImage(painter.Image(), ColorToNative(painter.Image(), Brush.Color));
-      painter.NotesUniform(whole);
-    } else {
-      SpanPainter brush = painter.BrushPainter();
-      for (int row = 0; row < whole.Bottom; ++row) brush.Span(row, 0, whole.Right);
-    }
+    FillImage(painter.Image(), ColorToNative(painter.Image(), Brush.Color));
+    bitmap_->NoteUniform(whole);
     return;
   }
   SpanPainter brush = painter.BrushPainter();

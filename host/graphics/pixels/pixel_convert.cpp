@@ -77,14 +77,7 @@ void RowEncoder::Encode(int y, int x0, int n, const std::uint32_t* in) {
   std::uint8_t* row = image_.Row(y);
   WithLayout(image_.format, [&](auto layout) {
     constexpr const PixelLayout& L = decltype(layout)::value;
-    if constexpr (L.bitsPerPixel == 32 && L.IsXrgb()) {
-      // Whole words, in the order they lie in memory.
-      std::uint8_t* out = row + 4 * static_cast<std::size_t>(x0);
-      for (int i = 0; i < n; ++i) {
-        const std::uint32_t v = in[i] & 0xFFFFFFu;
-        std::memcpy(out + 4 * i, &v, 4);
-      }
-    } else if constexpr (!L.indexed) {
+    if constexpr (!L.indexed) {
       for (int i = 0; i < n; ++i) WritePixel(layout, row, x0 + i, L.Pack(in[i]));
     } else if constexpr (L.bitsPerPixel == 8) {
       if (!nearest_) {
