@@ -268,13 +268,20 @@ void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style) {
   // The filled area is known only as it is found: its box grows span by span.
   TRect filled;
   std::int64_t pixels = 0;
-  FloodFillSpans(painter.Image(), x, y, color, border, [&](int row, int x0, int x1) {
-    const TRect span{x0, row, x1, row + 1};
-    bitmap_->BeforeWrite(span);
-    filled = UnionRect(filled, span);
-    pixels += x1 - x0;
-    brush.Span(row, x0, x1);
-  });
+  // Unclipped and copying, the brush writes each span whole with one value.
+  std::optional<std::uint32_t> writes;
+  if (!clip_ && painter.Mode() == PixelMode::Copy)
+    writes = ColorToNative(painter.Image(), Brush.Color);
+  FloodFillSpans(
+      painter.Image(), x, y, color, border,
+      [&](int row, int x0, int x1) {
+        const TRect span{x0, row, x1, row + 1};
+        bitmap_->BeforeWrite(span);
+        filled = UnionRect(filled, span);
+        pixels += x1 - x0;
+        brush.Span(row, x0, x1);
+      },
+      writes);
   painter.Marks(filled);
   // An area as large as its box is the box: one colour throughout.
   if (pixels == std::int64_t{filled.Width()} * filled.Height()) painter.NotesUniform(filled);

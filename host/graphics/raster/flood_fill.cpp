@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/graphics/pixels/pixel_access.h"
+#include "host/graphics/raster/flood_area.h"
 
 namespace pictor {
 namespace {
@@ -27,20 +28,14 @@ std::uint64_t Load64(const std::uint8_t* p) {
 
 class Candidates {
  public:
-  Candidates(const BitmapImage& image, TColor color, bool border)
+  Candidates(const BitmapImage& image, const AreaColour& colour)
       : image_(image),
+        colour_(colour),
         words_((static_cast<std::size_t>(image.width) + 63) / 64),
         readyWords_((static_cast<std::size_t>(image.width) + 64 * kChunk - 1) / (64 * kChunk)),
         rows_(static_cast<std::size_t>(image.height)),
-        border_(border) {
-    if (IsIndexed(image.format)) {
-      const TColor rgb = ColorToRGB(color);
-      for (std::size_t i = 0; i < 256; ++i)
-        indexMatch_[i] = i < image.palette.size() && EntryColor(image.palette[i]) == rgb;
-    } else {
-      native_ = ColorToNative(image, color);
-    }
-  }
+        native_(colour.Native()),
+        border_(colour.Border()) {}
 
   bool Test(int y, int x) { return (Ready(y, x, x)[x >> 6] >> (x & 63)) & 1; }
 
@@ -134,13 +129,7 @@ class Candidates {
   template <typename L>
   void MarkEach(L layout, const std::uint8_t* p, std::uint64_t* row, int x0, int x1) const {
     for (int x = x0; x < x1; ++x) {
-      const std::uint32_t v = ReadPixel(layout, p, x);
-      bool match;
-      if constexpr (L::value.indexed)
-        match = indexMatch_[v];
-      else
-        match = v == native_;
-      if (match != border_) Set(row, x);
+      if (colour_.Takes(ReadPixel(layout, p, x))) Set(row, x);
     }
   }
 
@@ -149,22 +138,21 @@ class Candidates {
     int x = x0;
     for (; x + 8 <= w; x += 8) {
       if (Load64(p + x) == p[x] * kByteSpread) {
-        if (indexMatch_[p[x]] != border_) row[x >> 6] |= 0xFFULL << (x & 63);
+        if (colour_.Takes(p[x])) row[x >> 6] |= 0xFFULL << (x & 63);
         continue;
       }
       for (int i = x; i < x + 8; ++i)
-        if (indexMatch_[p[i]] != border_) Set(row, i);
+        if (colour_.Takes(p[i])) Set(row, i);
     }
     for (; x < w; ++x)
-      if (indexMatch_[p[x]] != border_) Set(row, x);
+      if (colour_.Takes(p[x])) Set(row, x);
   }
 
   // 64 or 16 pixels at a time where the bytes are all the same; otherwise
   // whole bytes: two pixels per byte.
   void Mark4(const std::uint8_t* p, std::uint64_t* row, int x0, int w) const {
     const auto pairOf = [&](std::uint8_t byte) {
-      return std::uint64_t(indexMatch_[byte >> 4] != border_) |
-             std::uint64_t(indexMatch_[byte & 15] != border_) << 1;
+      return std::uint64_t(colour_.Takes(byte >> 4)) | std::uint64_t(colour_.Takes(byte & 15)) << 1;
     };
     int x = x0;
     for (; x + 16 <= w; x += 16) {
@@ -185,10 +173,10 @@ class Candidates {
     }
     for (; x + 1 < w; x += 2) {
       const std::uint8_t byte = p[x >> 1];
-      if (indexMatch_[byte >> 4] != border_) Set(row, x);
-      if (indexMatch_[byte & 15] != border_) Set(row, x + 1);
+      if (colour_.Takes(byte >> 4)) Set(row, x);
+      if (colour_.Takes(byte & 15)) Set(row, x + 1);
     }
-    if (x < w && indexMatch_[p[x >> 1] >> 4] != border_) Set(row, x);
+    if (x < w && colour_.Takes(p[x >> 1] >> 4)) Set(row, x);
   }
 
   // A whole chunk of the colour at once (one memcmp, as inside a large area
@@ -228,12 +216,12 @@ class Candidates {
   }
 
   const BitmapImage& image_;
+  const AreaColour& colour_;
   std::size_t words_;       // bits of a row
   std::size_t readyWords_;  // chunk flags of a row
   std::vector<std::unique_ptr<std::uint64_t[]>> rows_;  // null until first visited
+  std::uint32_t native_;                                // true-colour formats
   bool border_;
-  bool indexMatch_[256] = {};
-  std::uint32_t native_ = 0;
   std::vector<std::uint8_t> chunk24_;  // a chunk's bytes in the colour, made at first use
 };
 
@@ -242,23 +230,15 @@ struct Pending {
   int dir;        // +1 or -1: the row was reached from row y - dir; 0 for the seed's row
 };
 
-}  // namespace
-
-bool FloodFillTakes(const BitmapImage& image, int x, int y, TColor color, bool border) {
-  return image.Contains(x, y) && Candidates(image, color, border).Test(y, x);
-}
-
-void FloodFillSpans(const BitmapImage& image, int x, int y, TColor color, bool border,
-                    const std::function<void(int, int, int)>& out) {
-  if (!image.Contains(x, y)) return;
-  Candidates area(image, color, border);
+template <typename Area>
+void Search(Area& area, int height, int x, int y, const std::function<void(int, int, int)>& out) {
   if (!area.Test(y, x)) return;
   std::vector<Pending> stack;
   stack.push_back(Pending{y, x, x, 0});
   while (!stack.empty()) {
     const Pending p = stack.back();
     stack.pop_back();
-    if (p.y < 0 || p.y >= image.height) continue;
+    if (p.y < 0 || p.y >= height) continue;
     int at = p.x0;
     while (true) {
       const int seed = area.NextSet(p.y, at, p.x1);
@@ -280,6 +260,28 @@ void FloodFillSpans(const BitmapImage& image, int x, int y, TColor color, bool b
       at = right + 1;
     }
   }
+}
+
+}  // namespace
+
+bool FloodFillTakes(const BitmapImage& image, int x, int y, TColor color, bool border) {
+  return image.Contains(x, y) && AreaColour(image, color, border).Takes(ReadNative(image, x, y));
+}
+
+void FloodFillSpans(const BitmapImage& image, int x, int y, TColor color, bool border,
+                    const std::function<void(int, int, int)>& out,
+                    std::optional<std::uint32_t> writes) {
+  if (!image.Contains(x, y)) return;
+  const AreaColour colour(image, color, border);
+  if (writes && !colour.Takes(*writes)) {
+    WithLayout(image.format, [&](auto layout) {
+      PixelArea<decltype(layout)> area(image, colour);
+      Search(area, image.height, x, y, out);
+    });
+    return;
+  }
+  Candidates area(image, colour);
+  Search(area, image.height, x, y, out);
 }
 
 }  // namespace pictor

@@ -1,6 +1,8 @@
 // Flood fill on rows wide enough for the whole-word scanning of uniform runs
 // and for the rows' bits being worked out piecewise as the search reaches them:
-// the result matches a plain pixel-by-pixel search of the 4-connected area.
+// the result matches a plain pixel-by-pixel search of the 4-connected area,
+// both when the search reads the area from the pixels (an unclipped fill
+// whose colour leaves the area) and when it keeps a bit per pixel.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -42,10 +44,16 @@ class FloodFillWide : public ::testing::TestWithParam<TPixelFormat> {};
 TEST_P(FloodFillWide, MatchesAPixelByPixelSearch) {
   std::mt19937 rng(11);
   const TColor colours[] = {clWhite, clBlack, clRed, clBlue};
-  for (int round = 0; round < 6; ++round) {
-    constexpr int kW = 700;
+  for (int round = 0; round < 8; ++round) {
+    constexpr int kW = 701;  // an odd width: 1- and 4-bit rows end inside a byte
     auto b = testing::WhiteBitmap(GetParam(), kW, 12);
     TCanvas& c = *b->Canvas();
+    // Stored 32-bit pixels may carry a fourth byte: runs of one colour whose
+    // bytes differ.
+    if (GetParam() == pf32bit)
+      for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < kW; x += 1 + static_cast<int>(rng() % 90))
+          b->ScanLine(y)[4 * x + 3] = 0xFF;
     // Long uniform runs broken by scattered pixels and bars of other colours.
     for (int i = 0; i < 250; ++i)
       c.SetPixels(static_cast<int>(rng() % kW), static_cast<int>(rng() % 12), colours[rng() % 4]);
@@ -53,21 +61,31 @@ TEST_P(FloodFillWide, MatchesAPixelByPixelSearch) {
     // A comb open along the top row: each tooth's inside is reached only
     // from the row above it.
     for (int x = 25; x < kW; x += 50) c.FillRect(TRect{x, 1, x + 1, 12});
-    const int bar = 40 + round * 100;
+    const int bar = 40 + round * 80;
     c.FillRect(TRect{bar, 3, bar + 1 + static_cast<int>(rng() % 250), 9});
     const bool border = round % 2 == 1;
     const TColor target = border ? clRed : clWhite;
-    const int sx = 3 + round * 120, sy = round;
+    const int sx = 3 + round * 85, sy = round;
     const std::vector<bool> expected = Expected(*b, sx, sy, target, border);
     std::vector<TColor> before;
     for (int y = 0; y < 12; ++y)
       for (int x = 0; x < kW; ++x) before.push_back(c.Pixels(x, y));
-    c.Brush.Color = clLime;
+    // Lime is in the area of a border fill, red (the border) is not; a clip
+    // over the whole image keeps the fill's own record of the pixels taken.
+    c.Brush.Color = border && round % 4 == 3 ? clRed : clLime;
+    SpanSet everywhere;
+    everywhere.AddRect(TRect{0, 0, kW, 12});
+    if (round % 4 == 2) c.SetClipRegion(&everywhere);
     c.FloodFill(sx, sy, target, border ? fsBorder : fsSurface);
+    c.SetClipRegion(nullptr);
+    // The brush's colour as the format stores it.
+    auto probe = testing::WhiteBitmap(GetParam(), 1, 1);
+    probe->Canvas()->SetPixels(0, 0, c.Brush.Color);
+    const TColor painted = probe->Canvas()->Pixels(0, 0);
     for (int y = 0; y < 12; ++y)
       for (int x = 0; x < kW; ++x) {
         const std::size_t at = static_cast<std::size_t>(y) * kW + x;
-        ASSERT_EQ(c.Pixels(x, y), expected[at] ? clLime : before[at])
+        ASSERT_EQ(c.Pixels(x, y), expected[at] ? painted : before[at])
             << "round " << round << " at " << x << "," << y;
       }
   }
@@ -76,6 +94,8 @@ TEST_P(FloodFillWide, MatchesAPixelByPixelSearch) {
 TEST_P(FloodFillWide, ALonePixelAtTheEndOfAWorkedOutPieceStaysOut) {
   // Rows of one colour are worked out in pieces of 256 pixels at once; the
   // last pixel of a piece must still count on its own.
+  // Two colours only: the fill's colour would be the lone pixels' own.
+  if (GetParam() == pf1bit) GTEST_SKIP();
   auto b = testing::WhiteBitmap(GetParam(), 600, 3);
   TCanvas& c = *b->Canvas();
   for (int x : {255, 511}) c.SetPixels(x, 1, clBlack);
@@ -87,7 +107,8 @@ TEST_P(FloodFillWide, ALonePixelAtTheEndOfAWorkedOutPieceStaysOut) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, FloodFillWide,
-                         ::testing::Values(pf4bit, pf8bit, pf24bit, pf32bit, pf16bit));
+                         ::testing::Values(pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit,
+                                           pf32bit));
 
 }  // namespace
 }  // namespace pictor
