@@ -109,7 +109,7 @@ void DropWithHistoryEntry(benchmark::State& state) {
     window->tsHide(window->tsMarquee);
     view.Repaint();
   }
-  CheckRepaints(state, *window, paintsBefore, pixelsBefore);
+  CheckRepaints(state, *window, paintsBefore, pixelsBefore, {});
   if (window->CanRedo() || !window->CanUndo()) state.SkipWithError("no history entry recorded");
 }
 

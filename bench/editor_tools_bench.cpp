@@ -17,18 +17,21 @@ namespace pictor::bench {
 namespace {
 
 // One move of the pen with the left button held, between two neighbouring
-// pixels in the middle of the view, and the repaint.
+// pixels in the middle of the view, and the repaint. The view is 1000 x 800,
+// which both pictures fill, so that the two repaints draw as many pixels.
 BenchFn PenDragStep(int side) {
   return [side](benchmark::State& state) {
     std::unique_ptr<TBitmap> own;
     TBitmap& photo = side == kSize ? SharedPhoto() : *(own = PhotoBitmap(side));
-    auto window = ToolWindow(photo, &Ui::dlgPictor::sbPen);
+    const ViewSize view{1000, kViewHeight};
+    auto window = ToolWindow(photo, &Ui::dlgPictor::sbPen, view);
     const int x = side / 2 + 100;
     const int y = side / 2 + 100;
     window->PaintBoxMouseDown(window->PaintBox, mbLeft, {}, x, y);
-    TimeSteps(state, *window, [&](int i) {
-      window->PaintBoxMouseMove(window->PaintBox, {ssLeft}, x + (i & 1), y);
-    });
+    TimeSteps(
+        state, *window,
+        [&](int i) { window->PaintBoxMouseMove(window->PaintBox, {ssLeft}, x + (i & 1), y); },
+        view);
     window->PaintBoxMouseUp(window->PaintBox, mbLeft, {}, x, y);
   };
 }
@@ -59,7 +62,7 @@ BenchFn FloodFillPress() {
 }
 
 [[maybe_unused]] const bool kRegistered = [] {
-  const std::size_t viewBytes = std::size_t{kViewWidth} * kViewHeight * 4;
+  const std::size_t viewBytes = std::size_t{1000} * kViewHeight * 4;
   const std::size_t imageBytes = ImageBytes(kSize, 24);
   RegisterPair("EditorPenDragStep4096vs1024", 1.5, viewBytes, PenDragStep(kSize),
                PenDragStep(1024));
