@@ -84,6 +84,37 @@ NearestColorIndex::Cell NearestColorIndex::Build(unsigned cell) {
   return c;
 }
 
+void NearestColorIndex::FindRow(const std::uint32_t* in, int n, std::uint8_t* out,
+                                std::uint32_t* last, std::uint32_t* index) {
+  // The tables are read through locals: the bytes written to out could
+  // otherwise be the vectors' own and force a reload for every pixel.
+  const Cell* cells = cells_.data();
+  const std::uint8_t* table = table_.data();
+  std::uint32_t seen = *last, answer = *index;
+  for (int i = 0; i < n; ++i) {
+    const std::uint32_t c = in[i] & 0xFFFFFFu;
+    if (c != seen) {
+      seen = c;
+      // The top five bits of each channel pick the cell, the low three the
+      // colour within it.
+      const unsigned cell = ((c >> 9) & 0x7C00u) | ((c >> 6) & 0x3E0u) | ((c >> 3) & 0x1Fu);
+      const unsigned local = ((c >> 10) & 0x1C0u) | ((c >> 5) & 0x38u) | (c & 7u);
+      const Cell found = cells[cell];
+      if (found.kind == kAnswer) [[likely]] {
+        answer = table[found.offset + (local & found.maskOrCount)];
+      } else {
+        answer = static_cast<std::uint32_t>(
+            Find(std::uint8_t(c >> 16), std::uint8_t(c >> 8), std::uint8_t(c)));
+        cells = cells_.data();  // a cell built may have grown the table
+        table = table_.data();
+      }
+    }
+    out[i] = static_cast<std::uint8_t>(answer);
+  }
+  *last = seen;
+  *index = answer;
+}
+
 int NearestColorIndex::Search(Cell c, int r, int g, int b) const {
   int best = pool_[c.offset];
   int bestDist = INT_MAX;

@@ -19,6 +19,12 @@ class NearestColorIndex {
  public:
   explicit NearestColorIndex(std::span<const PALETTEENTRY> entries);
 
+  // The index for each of n 0x00RRGGBB colours. *last and *index carry the
+  // colour looked up last and its answer from one row to the next, so that
+  // a run of one colour is looked up once.
+  void FindRow(const std::uint32_t* in, int n, std::uint8_t* out, std::uint32_t* last,
+               std::uint32_t* index);
+
   int Find(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     const unsigned cell = (unsigned(r >> 3) << 10) | (unsigned(g >> 3) << 5) | unsigned(b >> 3);
     const unsigned local = (r & 7u) << 6 | (g & 7u) << 3 | (b & 7u);

@@ -84,19 +84,8 @@ void RowEncoder::Encode(int y, int x0, int n, const std::uint32_t* in) {
         std::memset(row + x0, 0, static_cast<std::size_t>(n));
         return;
       }
-      // The hot path of palette conversions: the lookup inlined, repeats skipped.
-      std::uint32_t last = lastColor_, index = lastNative_;
-      for (int i = 0; i < n; ++i) {
-        const std::uint32_t c = in[i];
-        if (c != last) {
-          last = c;
-          index = static_cast<std::uint32_t>(
-              nearest_->Find(std::uint8_t(c >> 16), std::uint8_t(c >> 8), std::uint8_t(c)));
-        }
-        row[x0 + i] = static_cast<std::uint8_t>(index);
-      }
-      lastColor_ = last;
-      lastNative_ = index;
+      // The hot path of palette conversions: a row at a time, repeats skipped.
+      nearest_->FindRow(in, n, row + x0, &lastColor_, &lastNative_);
     } else {
       for (int i = 0; i < n; ++i) WritePixel(layout, row, x0 + i, Native(in[i]));
     }

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <random>
+#include <vector>
 
 #include "host/graphics/handle_table.h"
 #include "host/graphics/pixels/nearest_color.h"
@@ -53,6 +54,24 @@ TEST(NearestColor, AgreesWithAnExhaustiveSearch) {
         const TColor c = static_cast<TColor>(rng() & 0xFFFFFF);
         ASSERT_EQ(NearestPaletteIndex(palette, limit, c), Exhaustive(entries, limit, c))
             << "colour " << std::hex << c << " limit " << std::dec << limit;
+      }
+      // A row at a time, as conversions look colours up: runs of one colour
+      // and the top byte of the 0x00RRGGBB value ignored, split in two calls.
+      std::vector<std::uint32_t> row;
+      for (int k = 0; k < 3000; ++k) {
+        const std::uint32_t xrgb = rng() & 0xFFFFFF;
+        row.insert(row.end(), 1 + rng() % 3, xrgb | (k % 5 == 0 ? 0xFF000000u : 0u));
+      }
+      std::vector<std::uint8_t> out(row.size());
+      std::uint32_t last = 0xFFFFFFFFu, index = 0;
+      NearestColorIndex& nearest = NearestIndexFor(palette, limit);
+      const int half = static_cast<int>(row.size() / 2);
+      nearest.FindRow(row.data(), half, out.data(), &last, &index);
+      nearest.FindRow(row.data() + half, static_cast<int>(row.size()) - half, out.data() + half,
+                      &last, &index);
+      for (std::size_t i = 0; i < row.size(); ++i) {
+        const TColor c = RGB(row[i] >> 16 & 255, row[i] >> 8 & 255, row[i] & 255);
+        ASSERT_EQ(out[i], Exhaustive(entries, limit, c)) << "row colour " << std::hex << c;
       }
       // Cell corners and the cube's own colours, where ties sit.
       for (int v = 0; v < 256; v += 51)
