@@ -255,12 +255,15 @@ void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style) {
   if (!painter.HasBrush()) return;
   const bool border = style == TFillStyle::fsBorder;
   const TRect whole = painter.Visible();
-  if (!clip_ && painter.Mode() == PixelMode::Copy && bitmap_->UniformRect() == whole) {
+  // Unclipped and copying, the brush writes each span whole with one value.
+  const bool oneValue = !clip_ && painter.Mode() == PixelMode::Copy;
+  const std::uint32_t native = ColorToNative(painter.Image(), Brush.Color);
+  if (oneValue && bitmap_->UniformRect() == whole) {
     // An image known to be one value throughout is one area: filled with no
     // search, and a colour of one repeated byte with one memset.
     if (!FloodFillTakes(painter.Image(), x, y, color, border)) return;
     painter.Marks(whole);
-    FillImage(painter.Image(), ColorToNative(painter.Image(), Brush.Color));
+    FillImage(painter.Image(), native);
     bitmap_->NoteUniform(whole);
     return;
   }
@@ -268,10 +271,6 @@ void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style) {
   // The filled area is known only as it is found: its box grows span by span.
   TRect filled;
   std::int64_t pixels = 0;
-  // Unclipped and copying, the brush writes each span whole with one value.
-  std::optional<std::uint32_t> writes;
-  if (!clip_ && painter.Mode() == PixelMode::Copy)
-    writes = ColorToNative(painter.Image(), Brush.Color);
   FloodFillSpans(
       painter.Image(), x, y, color, border,
       [&](int row, int x0, int x1) {
@@ -281,7 +280,7 @@ void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style) {
         pixels += x1 - x0;
         brush.Span(row, x0, x1);
       },
-      writes);
+      oneValue ? std::optional(native) : std::nullopt);
   painter.Marks(filled);
   // An area as large as its box is the box: one colour throughout.
   if (pixels == std::int64_t{filled.Width()} * filled.Height()) painter.NotesUniform(filled);

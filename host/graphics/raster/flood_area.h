@@ -16,15 +16,15 @@ namespace pictor {
 // the colour counts.
 class AreaColour {
  public:
-  AreaColour(const BitmapImage& image, TColor color, bool border) : border_(border) {
-    if (IsIndexed(image.format)) {
+  AreaColour(const BitmapImage& image, TColor color, bool border)
+      : border_(border), indexed_(IsIndexed(image.format)) {
+    if (indexed_) {
       const TColor rgb = ColorToRGB(color);
       for (std::size_t i = 0; i < 256; ++i)
         indexMatch_[i] = i < image.palette.size() && EntryColor(image.palette[i]) == rgb;
     } else {
       native_ = ColorToNative(image, color);
     }
-    indexed_ = IsIndexed(image.format);
   }
   bool Takes(std::uint32_t v) const {
     return (indexed_ ? indexMatch_[v & 255] : v == native_) != border_;
@@ -34,7 +34,7 @@ class AreaColour {
 
  private:
   bool border_;
-  bool indexed_ = false;
+  bool indexed_;
   bool indexMatch_[256] = {};
   std::uint32_t native_ = 0;
 };
@@ -99,15 +99,13 @@ class PixelArea {
   static const std::uint8_t* At(const std::uint8_t* row, int x) {
     return row + static_cast<std::size_t>(x) * kBits / 8;
   }
-  // The bytes of kStepPixels pixels of raw value v, as words and, twice
-  // over, as 16-byte vectors.
+  // The bytes of two steps of pixels of raw value v, also as 16-byte vectors.
   struct Step {
     using Vec = std::uint64_t __attribute__((vector_size(16)));
-    static constexpr int kVectors = kStepBytes / 8;  // two steps' bytes
-    std::uint64_t words[kStepBytes / 8];
+    static constexpr int kVectors = kStepBytes / 8;
+    std::uint8_t bytes[2 * kStepBytes];
     Vec vectors[kVectors];
     explicit Step(std::uint32_t v) {
-      std::uint8_t bytes[2 * kStepBytes];
       if constexpr (kBits < 8) {
         std::uint8_t b = 0;
         for (int i = 0; i < kPerByte; ++i) b = static_cast<std::uint8_t>(b << kBits | v);
@@ -115,19 +113,10 @@ class PixelArea {
       } else {
         for (int i = 0; i < 2 * kStepBytes; i += kBits / 8) std::memcpy(bytes + i, &v, kBits / 8);
       }
-      std::memcpy(words, bytes, sizeof words);
       std::memcpy(vectors, bytes, sizeof vectors);
     }
-    bool Holds(const std::uint8_t* p) const {
-      std::uint64_t diff = 0;
-      for (std::uint64_t w : words) {
-        std::uint64_t got;
-        std::memcpy(&got, p, 8);
-        diff |= got ^ w;
-        p += 8;
-      }
-      return diff == 0;
-    }
+    // Whether the step of pixels from p holds exactly these bytes.
+    bool Holds(const std::uint8_t* p) const { return std::memcmp(p, bytes, kStepBytes) == 0; }
     // Whether the kBlock steps from p hold exactly these bytes. The
     // differences are gathered 16 bytes at a time over all of them before
     // one test, so that a long run is read at the speed of the memory.
